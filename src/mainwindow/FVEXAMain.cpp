@@ -1,0 +1,293 @@
+#include "mainwindow/FVEXAMain.h"
+
+#include "actions/ActnMan.h"
+#include "actions/ShortCutDispatcher.h"
+#include "mainwindow/ActionBarViews.h"
+#include "mainwindow/AlignLayout.h"
+#include "mainwindow/CoolBar.h"
+#include "mainwindow/Panel.h"
+#include "mainwindow/Splitter.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+TFormVEXAMain *FormVEXAMain = nullptr;
+
+namespace {
+// The system colour of the document area behind the document windows.
+const QColor clAppWorkSpace(0xAB, 0xAB, 0xAB);
+}
+
+TFormVEXAMain::TFormVEXAMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormVEXAMain"));
+    setWindowTitle(QStringLiteral("VEXA-TOLM"));
+    // The status bar comes first: status tips sent before it exists are lost.
+    StatusBar = statusBar();
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(true);
+
+    ActionManagerTest = new TActionManager(this);
+    ActionManagerTest->setObjectName(QStringLiteral("ActionManagerTest"));
+    ActionManagerChecklist = new TActionManager(this);
+    ActionManagerChecklist->setObjectName(QStringLiteral("ActionManagerChecklist"));
+    ActionManagerDialog = new TActionManager(this);
+    ActionManagerDialog->setObjectName(QStringLiteral("ActionManagerDialog"));
+    ActionManagerEquipment = new TActionManager(this);
+    ActionManagerEquipment->setObjectName(QStringLiteral("ActionManagerEquipment"));
+    for (TActionManager *m : {ActionManagerTest, ActionManagerChecklist, ActionManagerDialog, ActionManagerEquipment})
+        m->SetHost(this);
+
+    OpenDialog.Filter = QStringLiteral("All files (*.*)|*.*");
+    PopupMenuTest = new QMenu(this);
+    PopupMenuTest->setObjectName(QStringLiteral("PopupMenuTest"));
+
+    CreateControls();
+    CreateBars();
+
+    TShortCutDispatcher &dispatcher = TShortCutDispatcher::Instance();
+    dispatcher.RegisterForm(this, {ActionManagerTest, ActionManagerChecklist, ActionManagerDialog,
+                                   ActionManagerEquipment});
+    dispatcher.SetMainForm(this);
+}
+
+TFormVEXAMain::~TFormVEXAMain()
+{
+    if (FormVEXAMain == this)
+        FormVEXAMain = nullptr;
+}
+
+void TFormVEXAMain::CreateControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    m_clientLayout = new TAlignLayout(client);
+
+    Panel1 = new TPanel(client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->SetBevels(TBevelCut::bvNone, TBevelCut::bvNone);
+    m_clientLayout->AddControl(Panel1, TAlign::alTop, 4);
+
+    PanelChecklist = new TPanel(client);
+    PanelChecklist->setObjectName(QStringLiteral("PanelChecklist"));
+    PanelChecklist->SetBevels(TBevelCut::bvRaised, TBevelCut::bvLowered);
+    PanelChecklist->setMinimumWidth(100);
+    m_clientLayout->AddControl(PanelChecklist, TAlign::alLeft, 200);
+
+    SplitterChecklist = new TSplitter(m_clientLayout, PanelChecklist, client);
+    SplitterChecklist->setObjectName(QStringLiteral("SplitterChecklist"));
+    m_clientLayout->AddControl(SplitterChecklist, TAlign::alLeft, 4);
+
+    PanelDialog = new TPanel(client);
+    PanelDialog->setObjectName(QStringLiteral("PanelDialog"));
+    PanelDialog->SetBevels(TBevelCut::bvRaised, TBevelCut::bvLowered);
+    PanelDialog->hide();
+    m_clientLayout->AddControl(PanelDialog, TAlign::alClient);
+
+    MDIClient = new QMdiArea(client);
+    MDIClient->setObjectName(QStringLiteral("MDIClient"));
+    MDIClient->setBackground(clAppWorkSpace);
+    MDIClient->setFrameShape(QFrame::NoFrame);
+    m_clientLayout->SetRemainder(MDIClient);
+
+    setCentralWidget(client);
+}
+
+void TFormVEXAMain::CreateBars()
+{
+    CoolBarTest = new TCoolBar(this);
+    CoolBarTest->setObjectName(QStringLiteral("CoolBarTest"));
+    MenuBarTest = new TActionMainMenuBar(ActionManagerTest);
+    auto toolBar = [this](const char *name) { return new TActionToolBar(ActionManagerTest, QString::fromLatin1(name)); };
+    ActionToolBarStandard = toolBar("ActionToolBarStandard");
+    ActionToolBarSweep = toolBar("ActionToolBarSweep");
+    ActionToolBarCurves = toolBar("ActionToolBarCurves");
+    ActionToolBarMarker = toolBar("ActionToolBarMarker");
+    ActionToolBarSetLevelAndFrequency = toolBar("ActionToolBarSetLevelAndFrequency");
+
+    // Band order is row order, top to bottom.
+    CoolBarTest->AddBand(MenuBarTest, 25, true);
+    CoolBarTest->AddBand(ActionToolBarStandard, 26, true);
+    CoolBarTest->AddBand(ActionToolBarSweep, 26, true);
+    CoolBarTest->AddBand(ActionToolBarCurves, 26, false);
+    CoolBarTest->AddBand(ActionToolBarMarker, 26, false);
+    CoolBarTest->AddBand(ActionToolBarSetLevelAndFrequency, 26, false);
+    setMenuWidget(CoolBarTest);
+}
+
+void TFormVEXAMain::FormCreate(QObject *)
+{
+    FDialogForm = nullptr;
+}
+
+void TFormVEXAMain::FormCloseQuery(QObject *, bool &)
+{
+}
+
+void TFormVEXAMain::closeEvent(QCloseEvent *event)
+{
+    // Every document window is asked first; the form's own query runs only if all agree.
+    for (QMdiSubWindow *child : MDIClient->subWindowList()) {
+        QCloseEvent query;
+        QCoreApplication::sendEvent(child->widget() ? child->widget() : child, &query);
+        if (!query.isAccepted()) {
+            event->ignore();
+            return;
+        }
+    }
+    bool canClose = true;
+    FormCloseQuery(this, canClose);
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit Closed();
+}
+
+void TFormVEXAMain::CloseMainForm()
+{
+    close();
+}
+
+bool TFormVEXAMain::RunDialog(TCommonDialogAction &action)
+{
+    if (auto *print = dynamic_cast<TPrintDlg *>(&action)) {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
+        options.setFlag(QAbstractPrintDialog::PrintToFile, print->Dialog.PrintToFileBox);
+        dialog.setOptions(options);
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        if (accepted)
+            print->Dialog.PrintToFile = printer.outputFormat() == QPrinter::PdfFormat;
+        return accepted;
+    }
+    auto *file = dynamic_cast<TFileAction *>(&action);
+    if (!file)
+        return false;
+    TOpenDialogSettings &settings = file->Dialog;
+    QFileDialog dialog(this, settings.Title, settings.InitialDir);
+    const bool save = action.DialogKind() == TCommonDialogAction::TDialogKind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The save dialogs take an existing name without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!settings.Filter.isEmpty()) {
+        // "Text|pattern|Text|pattern" pairs become Qt's "Text (pattern)" filters.
+        const QStringList parts = settings.Filter.split(QLatin1Char('|'));
+        QStringList filters;
+        for (int i = 0; i + 1 < parts.size(); i += 2)
+            filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+        dialog.setNameFilters(filters);
+        if (settings.FilterIndex >= 1 && settings.FilterIndex <= filters.size())
+            dialog.selectNameFilter(filters[settings.FilterIndex - 1]);
+    }
+    if (!settings.DefaultExt.isEmpty())
+        dialog.setDefaultSuffix(settings.DefaultExt);
+    if (!settings.FileName.isEmpty())
+        dialog.selectFile(settings.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    settings.FileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+void TFormVEXAMain::ShowCustomizeDialog(TActionManager &, bool)
+{
+}
+
+int TFormVEXAMain::MDIChildCount() const
+{
+    return int(MDIClient->subWindowList().size());
+}
+
+bool TFormVEXAMain::HasActiveMDIChild() const
+{
+    // currentSubWindow, not activeSubWindow: the latter is null while another program is active.
+    return MDIClient->currentSubWindow() != nullptr;
+}
+
+void TFormVEXAMain::Cascade()
+{
+    MDIClient->cascadeSubWindows();
+}
+
+namespace {
+// Lays the document windows out in one column (vertical) or one row, in creation order.
+void TileInLine(QMdiArea *area, bool oneAboveTheOther)
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *w : area->subWindowList(QMdiArea::CreationOrder))
+        if (!w->isMinimized() && w->isVisible())
+            windows.append(w);
+    if (windows.isEmpty())
+        return;
+    const QRect r = area->viewport()->rect();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow *w = windows[i];
+        if (w->isMaximized())
+            w->showNormal();
+        if (oneAboveTheOther) {
+            const int top = r.height() * i / n, bottom = r.height() * (i + 1) / n;
+            w->setGeometry(0, top, r.width(), bottom - top);
+        } else {
+            const int left = r.width() * i / n, right = r.width() * (i + 1) / n;
+            w->setGeometry(left, 0, right - left, r.height());
+        }
+    }
+}
+} // namespace
+
+void TFormVEXAMain::TileHorizontal()
+{
+    TileInLine(MDIClient, true);
+}
+
+void TFormVEXAMain::TileVertical()
+{
+    TileInLine(MDIClient, false);
+}
+
+void TFormVEXAMain::MinimizeAll()
+{
+    const QList<QMdiSubWindow *> windows = MDIClient->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        (*it)->showMinimized();
+}
+
+void TFormVEXAMain::ArrangeIcons()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    const QRect r = MDIClient->viewport()->rect();
+    int x = 0, y = r.height();
+    for (QMdiSubWindow *w : MDIClient->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized())
+            continue;
+        const QSize s = w->size();
+        if (x > 0 && x + s.width() > r.width()) {
+            x = 0;
+            y -= s.height();
+        }
+        if (x == 0 && y == r.height())
+            y -= s.height();
+        w->move(x, y);
+        x += s.width();
+    }
+}
+
+void TFormVEXAMain::CloseActiveChild()
+{
+    if (QMdiSubWindow *w = MDIClient->currentSubWindow())
+        w->close();
+}
