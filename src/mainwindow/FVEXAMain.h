@@ -54,6 +54,9 @@ public:
     //! The strip layout of the client area (spacer, checklist, splitter, dialog panel, documents).
     TAlignLayout *ClientLayout() const { return m_clientLayout; }
 
+    //! The bars belong to the cool bar: a right click on them opens no menu.
+    QMenu *createPopupMenu() override { return nullptr; }
+
     // Form events.
     void FormCreate(QObject *Sender);
     void FormCloseQuery(QObject *Sender, bool &CanClose);
@@ -82,7 +85,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    QMenu *createPopupMenu() override { return nullptr; }
 
 private:
     void CreateControls();
