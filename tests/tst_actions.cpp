@@ -32,6 +32,8 @@ public:
     {
         calls << (stayOnTop ? "customize-ontop" : "customize");
     }
+    bool ErrorQuestion(const QString &) override { return false; }
+    void ShowMessage(const QString &text) override { calls << "message: " + text; }
     int MDIChildCount() const override { return children; }
     bool HasActiveMDIChild() const override { return activeChild; }
     void Cascade() override { calls << "cascade"; }

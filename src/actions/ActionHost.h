@@ -1,6 +1,8 @@
 // What actions act on by themselves: the form's environment, seen through two small interfaces.
 #pragma once
 
+class QString;
+
 class TActionManager;
 class TCommonDialogAction;
 
@@ -37,4 +39,8 @@ public:
     virtual void ShowHelpContents() = 0;
     //! Opens the customise dialog for a manager without waiting for it to close.
     virtual void ShowCustomizeDialog(TActionManager &manager, bool stayOnTop) = 0;
+    //! The error message box with Yes and No; true for Yes.
+    virtual bool ErrorQuestion(const QString &text) = 0;
+    //! The simple message box with one OK button.
+    virtual void ShowMessage(const QString &text) = 0;
 };

@@ -1,10 +1,11 @@
 #include "actions/ActnMan.h"
 
+#include "actions/ActnBars.h"
 #include "actions/ActnList.h"
 
 #include <QPointer>
 
-TActionManager::TActionManager(QObject *owner) : QObject(owner) {}
+TActionManager::TActionManager(QObject *owner) : QObject(owner), m_actionBars(new TActionBars(this)) {}
 
 TActionManager::~TActionManager()
 {

@@ -7,9 +7,20 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+#include <stdexcept>
+
 class TCustomAction;
+class TActionBars;
 class TActionHost;
 class TImageList;
+
+//! The layout file could not be opened for reading.
+class ELayoutOpenError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
 
 enum class TActionListState { asNormal, asSuspended, asSuspendedEnabled };
 
@@ -36,7 +47,12 @@ public:
     //! Categories in the order of their first occurrence in the list.
     QStringList Categories() const;
 
+    //! The bar entries of the manager (owned).
+    TActionBars &ActionBars() const { return *m_actionBars; }
+
     TImageList *Images = nullptr;
+    //! How the layout file names the image list.
+    QString ImagesName;
     QString StyleName = QStringLiteral("XP Style");
     QString FileName;
     TActionListState State = TActionListState::asNormal;
@@ -54,6 +70,24 @@ public:
     //! Hint := Caption|Caption for every action that is a TAction or derived from it.
     void ApplyHintRule();
 
+    /*!
+      Replaces the bar entries with those of a layout file. A file that
+      cannot be opened throws ELayoutOpenError and changes nothing. Content
+      that is not a complete layout of this program leaves the entries as
+      they were and asks whether to delete the file; it returns normally.
+      The entries in force before the read are kept as the bars' design.
+    */
+    void LoadLayoutFromFile(const QString &path);
+    /*!
+      Writes the bar entries to a layout file, replacing it as a whole or not
+      at all. Failure shows "Unable to save settings" and returns normally.
+    */
+    void SaveLayoutToFile(const QString &path);
+    //! The design taken when a layout file was read; null when none was.
+    const TActionBars *DefaultBars() const { return m_defaultBars.get(); }
+    //! Puts a bar entry back to its design; does nothing without a design copy.
+    bool ResetActionBar(const QString &barName);
+
     //! Unchecks every other action of the manager in the same radio group.
     void UncheckGroup(const TCustomAction &checked);
 
@@ -64,4 +98,6 @@ signals:
 private:
     QList<TCustomAction *> m_actions;
     TActionHost *m_host = nullptr;
+    TActionBars *m_actionBars;
+    std::unique_ptr<TActionBars> m_defaultBars;
 };

@@ -30,6 +30,8 @@ constexpr std::uint8_t Insert = 0x2D, Delete = 0x2E;
 constexpr std::uint8_t Numpad0 = 0x60, Multiply = 0x6A, Add = 0x6B, Separator = 0x6C, Subtract = 0x6D,
                        Decimal = 0x6E, Divide = 0x6F;
 constexpr std::uint8_t F1 = 0x70, F24 = 0x87;
+//! The function key Fn.
+constexpr std::uint8_t F(int n) { return std::uint8_t(0x6F + n); }
 }
 
 //! Builds a shortcut from a key code and the modifier flags.

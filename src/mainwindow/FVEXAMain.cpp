@@ -1,12 +1,24 @@
 #include "mainwindow/FVEXAMain.h"
 
+#include "actions/ActnBars.h"
 #include "actions/ActnMan.h"
+#include "actions/CatalogueTest.h"
 #include "actions/ShortCutDispatcher.h"
 #include "mainwindow/ActionBarViews.h"
 #include "mainwindow/AlignLayout.h"
+#include "mainwindow/CHILDWIN.h"
 #include "mainwindow/CoolBar.h"
 #include "mainwindow/Panel.h"
 #include "mainwindow/Splitter.h"
+#include "dialogs/FVEXAFreqOpt.h"
+#include "dialogs/FVEXAFreqScale.h"
+#include "dialogs/FVEXAModOpt.h"
+#include "dialogs/FVEXAYOpt.h"
+#include "dialogs/FVEXAYScale.h"
+#include "images/FRImageList.h"
+#include "shell/FVEXAAbout.h"
+#include "shell/Application.h"
+#include "shell/UVEXATools.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -14,6 +26,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -52,6 +66,7 @@ TFormVEXAMain::TFormVEXAMain(QWidget *parent) : QMainWindow(parent)
 
     CreateControls();
     CreateBars();
+    CreateCatalogue();
 
     TShortCutDispatcher &dispatcher = TShortCutDispatcher::Instance();
     dispatcher.RegisterForm(this, {ActionManagerTest, ActionManagerChecklist, ActionManagerDialog,
@@ -92,6 +107,9 @@ void TFormVEXAMain::CreateControls()
     PanelDialog->hide();
     m_clientLayout->AddControl(PanelDialog, TAlign::alClient);
 
+    FrameImageList1 = new TFrameImageList(this);
+    FrameImageList1->setObjectName(QStringLiteral("FrameImageList1"));
+
     MDIClient = new QMdiArea(client);
     MDIClient->setObjectName(QStringLiteral("MDIClient"));
     MDIClient->setBackground(clAppWorkSpace);
@@ -123,13 +141,42 @@ void TFormVEXAMain::CreateBars()
     setMenuWidget(CoolBarTest);
 }
 
+void TFormVEXAMain::CreateCatalogue()
+{
+    ActionManagerTest->Images = FrameImageList1->ImageListAll;
+    ActionManagerTest->ImagesName = QStringLiteral("FrameImageList1.ImageListAll");
+    CreateActions(*this, *ActionManagerTest, ActionRowsTest());
+    if (auto *customize = dynamic_cast<TCustomizeActionBars *>(ActionManagerTest->FindAction(QStringLiteral("ActionViewCustomize"))))
+        customize->CustomizeDlg.StayOnTop = true;
+    if (auto *print = dynamic_cast<TPrintDlg *>(ActionManagerTest->FindAction(QStringLiteral("ActionPrint"))))
+        print->Dialog.PrintToFileBox = true;
+    BuildBars(ActionManagerTest->ActionBars(), BarDesignsTest(), *ActionManagerTest);
+    // The stored design has run counter 0; loading the form counts this run.
+    ActionManagerTest->ActionBars().SessionCount = 0 + 1;
+}
+
+QString TFormVEXAMain::LayoutFilePath()
+{
+    return GetProgramPath() + QStringLiteral("VEXA.act");
+}
+
 void TFormVEXAMain::FormCreate(QObject *)
 {
     FDialogForm = nullptr;
+    try {
+        ActionManagerTest->LoadLayoutFromFile(LayoutFilePath());
+        ActionManagerTest->ApplyHintRule();
+    } catch (const std::exception &) {
+        // No readable layout file: the designed bars stay, silently.
+    }
 }
 
 void TFormVEXAMain::FormCloseQuery(QObject *, bool &)
 {
+    try {
+        ActionManagerTest->SaveLayoutToFile(LayoutFilePath());
+    } catch (const std::exception &) {
+    }
 }
 
 void TFormVEXAMain::closeEvent(QCloseEvent *event)
@@ -204,6 +251,19 @@ bool TFormVEXAMain::RunDialog(TCommonDialogAction &action)
 
 void TFormVEXAMain::ShowCustomizeDialog(TActionManager &, bool)
 {
+}
+
+bool TFormVEXAMain::ErrorQuestion(const QString &text)
+{
+    return QMessageBox::critical(this, Application ? Application->Title() : windowTitle(), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+void TFormVEXAMain::ShowMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, Application ? Application->Title() : windowTitle(), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 int TFormVEXAMain::MDIChildCount() const
@@ -290,4 +350,115 @@ void TFormVEXAMain::CloseActiveChild()
 {
     if (QMdiSubWindow *w = MDIClient->currentSubWindow())
         w->close();
+}
+
+// ---------------------------------------------------------------- the handlers that act in this release
+
+namespace {
+void ShowModal(QDialog *dialog)
+{
+    if (dialog)
+        dialog->exec();
+}
+} // namespace
+
+void TFormVEXAMain::ActionParamsFrequencyExecute(QObject *)
+{
+    ShowModal(FormVEXAFreqOptions);
+}
+
+void TFormVEXAMain::ActionParamsLevelExecute(QObject *)
+{
+    ShowModal(FormVEXAYOptions);
+}
+
+void TFormVEXAMain::ActionParamsModulationExecute(QObject *)
+{
+    ShowModal(FormVEXAModOptions);
+}
+
+void TFormVEXAMain::ActionViewFrequencyExecute(QObject *)
+{
+    ShowModal(FormVEXAFreqScale);
+}
+
+void TFormVEXAMain::ActionViewLevelExecute(QObject *)
+{
+    ShowModal(FormVEXAYScale);
+}
+
+void TFormVEXAMain::ActionAboutVEXAExecute(QObject *)
+{
+    ShowModal(FormVEXAAbout);
+}
+
+void TFormVEXAMain::ActionGermanExecute(QObject *)
+{
+    ShowMessage(QStringLiteral("Die deutsche Version ist noch nicht implementiert."));
+}
+
+QWidget *TFormVEXAMain::ToolbarOf(QObject *toggle) const
+{
+    const QString name = toggle ? toggle->objectName() : QString();
+    const std::pair<const char *, TActionToolBar *> toggles[] = {
+        {"ActionToolbarsStandard", ActionToolBarStandard},
+        {"ActionToolbarsSweep", ActionToolBarSweep},
+        {"ActionToolbarsLevelAndFrequency", ActionToolBarSetLevelAndFrequency},
+        {"ActionToolbarsMarker", ActionToolBarMarker},
+        {"ActionToolbarsCurve", ActionToolBarCurves},
+    };
+    for (const auto &[action, bar] : toggles)
+        if (name == QLatin1String(action))
+            return bar;
+    return nullptr;
+}
+
+// The five toggles share one behaviour: flip their toolbar, and mirror its visibility in the check mark.
+#define VEXA_TOOLBAR_TOGGLE(Name)                                      \
+    void TFormVEXAMain::Name##Execute(QObject *Sender)                 \
+    {                                                                  \
+        if (QWidget *bar = ToolbarOf(Sender))                          \
+            bar->setVisible(bar->isHidden());                          \
+    }                                                                  \
+    void TFormVEXAMain::Name##Update(QObject *Sender)                  \
+    {                                                                  \
+        auto *action = qobject_cast<TCustomAction *>(Sender);          \
+        if (QWidget *bar = ToolbarOf(Sender); bar && action)           \
+            action->SetChecked(!bar->isHidden());                      \
+    }
+VEXA_TOOLBAR_TOGGLE(ActionToolbarsStandard)
+VEXA_TOOLBAR_TOGGLE(ActionToolbarsSweep)
+VEXA_TOOLBAR_TOGGLE(ActionToolbarsLevelAndFrequency)
+VEXA_TOOLBAR_TOGGLE(ActionToolbarsMarker)
+VEXA_TOOLBAR_TOGGLE(ActionToolbarsCurve)
+#undef VEXA_TOOLBAR_TOGGLE
+
+void TFormVEXAMain::ActionViewChecklistShowExecute(QObject *)
+{
+    SplitterChecklist->show();
+    PanelChecklist->show();
+}
+
+void TFormVEXAMain::ActionViewChecklistHideExecute(QObject *)
+{
+    PanelChecklist->hide();
+    SplitterChecklist->hide();
+}
+
+void TFormVEXAMain::ActionWindowNewExecute(QObject *)
+{
+    OpenDocumentWindow(QStringLiteral("NONAME%1").arg(MDIChildCount() + 1));
+}
+
+void TFormVEXAMain::OpenDocumentWindow(const QString &name)
+{
+    auto *child = new TMDIChild;
+    QMdiSubWindow *window = MDIClient->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
+    child->setWindowTitle(name);
+    window->show();
+    MDIClient->setActiveSubWindow(window);
+    child->Memo1->setFocus();
+    child->LoadFile(name);
 }

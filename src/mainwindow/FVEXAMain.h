@@ -14,6 +14,7 @@ class TActionManager;
 class TActionToolBar;
 class TAlignLayout;
 class TCoolBar;
+class TFrameImageList;
 class TPanel;
 class TSplitter;
 
@@ -32,6 +33,7 @@ public:
     TPanel *Panel1 = nullptr;
     TPanel *PanelDialog = nullptr;
     QMdiArea *MDIClient = nullptr;  // the document area
+    TFrameImageList *FrameImageList1 = nullptr;
 
     TActionMainMenuBar *MenuBarTest = nullptr;
     TActionToolBar *ActionToolBarStandard = nullptr;
@@ -57,6 +59,12 @@ public:
     //! The bars belong to the cool bar: a right click on them opens no menu.
     QMenu *createPopupMenu() override { return nullptr; }
 
+    //! Opens a document window of that name, showing the file of that name if there is one.
+    void OpenDocumentWindow(const QString &name);
+
+    //! The action-bar layout file: "VEXA.act" in the program's directory.
+    static QString LayoutFilePath();
+
     // Form events.
     void FormCreate(QObject *Sender);
     void FormCloseQuery(QObject *Sender, bool &CanClose);
@@ -68,6 +76,8 @@ public:
     void CloseMainForm() override;
     void ShowHelpContents() override {}
     void ShowCustomizeDialog(TActionManager &manager, bool stayOnTop) override;
+    bool ErrorQuestion(const QString &text) override;
+    void ShowMessage(const QString &text) override;
 
     // TMDIFrame
     int MDIChildCount() const override;
@@ -79,6 +89,154 @@ public:
     void ArrangeIcons() override;
     void CloseActiveChild() override;
 
+    // Action handlers, bound by the catalogue.
+    void ActionEnglishExecute(QObject *Sender);
+    void ActionCurvesInWindowExecute(QObject *Sender);
+    void ActionMarkerPeakMinExecute(QObject *Sender);
+    void ActionViewRefreshExecute(QObject *Sender);
+    void ActionWindowNewExecute(QObject *Sender);
+    void ActionSweepPowerOnOffExecute(QObject *Sender);
+    void ActionParamsSelectStandardExecute(QObject *Sender);
+    void ActionCurveNewEUTExecute(QObject *Sender);
+    void ActionToolbarsStandardExecute(QObject *Sender);
+    void ActionToolbarsStandardUpdate(QObject *Sender);
+    void ActionGermanExecute(QObject *Sender);
+    void ActionHelpContentsExecute(QObject *Sender);
+    void ActionHelpTipsExecute(QObject *Sender);
+    void ActionHelpTutorialExecute(QObject *Sender);
+    void ActionHelpChecklistExecute(QObject *Sender);
+    void ActionAboutVEXAExecute(QObject *Sender);
+    void ActionFileOpenSetupBeforeExecute(QObject *Sender);
+    void ActionFileSaveSetupAsBeforeExecute(QObject *Sender);
+    void ActionFileSaveSetupAsDefaultExecute(QObject *Sender);
+    void ActionFileOpenSetupDefaultExecute(QObject *Sender);
+    void ActionFilePresetSetupExecute(QObject *Sender);
+    void ActionFileOpenCurveBeforeExecute(QObject *Sender);
+    void ActionFileOpenAndInsertCurveBeforeExecute(QObject *Sender);
+    void ActionFileSaveCurveAsBeforeExecute(QObject *Sender);
+    void ActionFileSaveAllCurvesInActiveWindowExecute(QObject *Sender);
+    void ActionFileSaveAllCurvesExecute(QObject *Sender);
+    void ActionFileCurveQuickSaveModeExecute(QObject *Sender);
+    void ActionFileDefaultPathExecute(QObject *Sender);
+    void ActionPrintPreviewExecute(QObject *Sender);
+    void ActionPlotExecute(QObject *Sender);
+    void ActionPlotActiveCurveExecute(QObject *Sender);
+    void ActionPlotPauseExecute(QObject *Sender);
+    void ActionPlotContinueExecute(QObject *Sender);
+    void ActionPlotRepeatExecute(QObject *Sender);
+    void ActionPlotHPGLIntoFileExecute(QObject *Sender);
+    void ActionPlotCopyToClipboardExecute(QObject *Sender);
+    void ActionUserLoginExecute(QObject *Sender);
+    void ActionParamsFrequencyExecute(QObject *Sender);
+    void ActionParamsLevelExecute(QObject *Sender);
+    void ActionParamsModulationExecute(QObject *Sender);
+    void ActionParamsModOnOffExecute(QObject *Sender);
+    void ActionParamsLimitStrengthExecute(QObject *Sender);
+    void ActionParamsLimitPowerExecute(QObject *Sender);
+    void ActionParamsEUTMonitoringExecute(QObject *Sender);
+    void ActionParamsEUTCheckExecute(QObject *Sender);
+    void ActionParamsEUTResetExecute(QObject *Sender);
+    void ActionSweepEmergencyPowerOffExecute(QObject *Sender);
+    void ActionSweepStartExecute(QObject *Sender);
+    void ActionSweepContinueExecute(QObject *Sender);
+    void ActionSweepMacroEditExecute(QObject *Sender);
+    void ActionSweepMacroStartExecute(QObject *Sender);
+    void ActionSweepMacroContinueExecute(QObject *Sender);
+    void ActionSweepStopExecute(QObject *Sender);
+    void ActionMarkerPeakLeftExecute(QObject *Sender);
+    void ActionMarkerPeakRightExecute(QObject *Sender);
+    void ActionMarkerPeakUpExecute(QObject *Sender);
+    void ActionMarkerPeakDownExecute(QObject *Sender);
+    void ActionMarkerMousePeakCatchExecute(QObject *Sender);
+    void ActionMarkerTrackExecute(QObject *Sender);
+    void ActionMarkerDiagcrossExecute(QObject *Sender);
+    void ActionMarkerCrossExecute(QObject *Sender);
+    void ActionMarkerTriangleExecute(QObject *Sender);
+    void ActionMarkerCircleExecute(QObject *Sender);
+    void ActionMarkerTExecute(QObject *Sender);
+    void ActionMarkerHideActiveExecute(QObject *Sender);
+    void ActionMarkerHideAllExecute(QObject *Sender);
+    void ActionMarkerShowXExecute(QObject *Sender);
+    void ActionMarkerShowYExecute(QObject *Sender);
+    void ActionCurveInsertPointExecute(QObject *Sender);
+    void ActionCurveInsertCommentExecute(QObject *Sender);
+    void ActionCurveShowCommentsExecute(QObject *Sender);
+    void ActionCurveCommentsExecute(QObject *Sender);
+    void ActionCurveCopyExecute(QObject *Sender);
+    void ActionCurveDeleteExecute(QObject *Sender);
+    void ActionCurveFreezeExecute(QObject *Sender);
+    void ActionCurveMathExecute(QObject *Sender);
+    void ActionViewGridlinesExecute(QObject *Sender);
+    void ActionViewColorsAndLinesExecute(QObject *Sender);
+    void ActionViewCurveAsLineExecute(QObject *Sender);
+    void ActionViewCurveAsSpectrumExecute(QObject *Sender);
+    void ActionViewCurveAsCrossTickMarksExecute(QObject *Sender);
+    void ActionViewCurveAsListExecute(QObject *Sender);
+    void ActionViewFrequencyExecute(QObject *Sender);
+    void ActionViewLevelExecute(QObject *Sender);
+    void ActionViewZoomExecute(QObject *Sender);
+    void ActionViewUnzoomExecute(QObject *Sender);
+    void ActionViewLevelDisplayExecute(QObject *Sender);
+    void ActionViewChecklistShowExecute(QObject *Sender);
+    void ActionViewChecklistHideExecute(QObject *Sender);
+    void ActionWindowCloseAllExecute(QObject *Sender);
+    void ActionCurveEUT1Execute(QObject *Sender);
+    void ActionCurveEUT2Execute(QObject *Sender);
+    void ActionCurveEUT3Execute(QObject *Sender);
+    void ActionCurveEUT4Execute(QObject *Sender);
+    void ActionCurveNewLimitEUTExecute(QObject *Sender);
+    void ActionCurveLimitEUTExecute(QObject *Sender);
+    void ActionCurveLimitPowrForwAntExecute(QObject *Sender);
+    void ActionCurveLimitPowerReflAntExecute(QObject *Sender);
+    void ActionCurveLimitPowerNetAntExecute(QObject *Sender);
+    void ActionCurveLimitVSWRAntExecute(QObject *Sender);
+    void ActionCurveLimitPowrForwAmplExecute(QObject *Sender);
+    void ActionCurveLimitPowerReflAmplExecute(QObject *Sender);
+    void ActionCurveLimitVSWRAmplExecute(QObject *Sender);
+    void ActionCurveLimitPowerGenExecute(QObject *Sender);
+    void ActionCurvePowerForwAntExecute(QObject *Sender);
+    void ActionCurvePowerReflAntExecute(QObject *Sender);
+    void ActionCurvePowerNetAntExecute(QObject *Sender);
+    void ActionCurveVSWRAntExecute(QObject *Sender);
+    void ActionCurvePowerOutAntExecute(QObject *Sender);
+    void ActionCurvePowerForwAmplExecute(QObject *Sender);
+    void ActionCurvePowerReflAmplExecute(QObject *Sender);
+    void ActionCurveVSWRAmplExecute(QObject *Sender);
+    void ActionCurveGainAmplExecute(QObject *Sender);
+    void ActionCurvePowerGenExecute(QObject *Sender);
+    void ActionCurveLevelCalcExecute(QObject *Sender);
+    void ActionCurveEFieldExecute(QObject *Sender);
+    void ActionCurveHFieldExecute(QObject *Sender);
+    void ActionCurveRFCurrentExecute(QObject *Sender);
+    void ActionCurveRFVoltageExecute(QObject *Sender);
+    void ActionCurvesEUTCheckExecute(QObject *Sender);
+    void ActionCurveMoreExecute(QObject *Sender);
+    void ActionToolbarsSweepExecute(QObject *Sender);
+    void ActionToolbarsSweepUpdate(QObject *Sender);
+    void ActionToolbarsLevelAndFrequencyExecute(QObject *Sender);
+    void ActionToolbarsLevelAndFrequencyUpdate(QObject *Sender);
+    void ActionToolbarsMarkerExecute(QObject *Sender);
+    void ActionToolbarsMarkerUpdate(QObject *Sender);
+    void ActionToolbarsCurveExecute(QObject *Sender);
+    void ActionToolbarsCurveUpdate(QObject *Sender);
+    void ActionFrequencySetExecute(QObject *Sender);
+    void ActionFrequencyMinExecute(QObject *Sender);
+    void ActionFrequency5DownExecute(QObject *Sender);
+    void ActionFrequencyCurvepointDownExecute(QObject *Sender);
+    void ActionFrequencyDownExecute(QObject *Sender);
+    void ActionFrequencyUpExecute(QObject *Sender);
+    void ActionFrequencyCurvepointUpExecute(QObject *Sender);
+    void ActionFrequency5UpExecute(QObject *Sender);
+    void ActionFrequencyMaxExecute(QObject *Sender);
+    void ActionLevelSetExecute(QObject *Sender);
+    void ActionLevelMinExecute(QObject *Sender);
+    void ActionLevel5DownExecute(QObject *Sender);
+    void ActionLevelDownExecute(QObject *Sender);
+    void ActionLevelUpExecute(QObject *Sender);
+    void ActionLevel5UpExecute(QObject *Sender);
+    void ActionLevelMaxExecute(QObject *Sender);
+    void ActionViewCustomizeExecute(QObject *Sender);
+
 signals:
     //! The close went ahead: the program ends.
     void Closed();
@@ -89,6 +247,9 @@ protected:
 private:
     void CreateControls();
     void CreateBars();
+    void CreateCatalogue();
+    //! The toolbar a "Toolbars" toggle action stands for.
+    QWidget *ToolbarOf(QObject *toggle) const;
     TAlignLayout *m_clientLayout = nullptr;
 };
 

@@ -1,0 +1,204 @@
+#include "images/FRImageList.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+// Outside any namespace: the resource's init function is a global symbol.
+// Calling it also keeps the linker from dropping the pictures when the
+// list comes from a static library.
+static void initImageResources()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+namespace {
+
+TImageList::Store *g_store = nullptr;
+
+/*
+    Draws a picture from the shared store at whatever size and mode is asked
+    for. Qt's own pixmap engine would keep private copies of every pixmap
+    added to it; this one keeps nothing but the index.
+*/
+class TStoreIconEngine final : public QIconEngine
+{
+public:
+    explicit TStoreIconEngine(int index) : m_index(index) {}
+
+    QIconEngine *clone() const override { return new TStoreIconEngine(m_index); }
+    QString key() const override { return QStringLiteral("TStoreIconEngine"); }
+    bool isNull() override { return false; }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return side > 0 ? QSize(side, side) : QSize();
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(TImageList::Width, TImageList::Height)};
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return QPixmap();
+        return TImageList::SharedStore().PixmapAt(m_index, side, mode);
+    }
+
+    // size is already in device pixels here.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal) override
+    {
+        return pixmap(size, mode, state);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const int side = qMin(rect.width(), rect.height());
+        const QPixmap pm = pixmap(QSize(side, side) * dpr, mode, state);
+        if (pm.isNull())
+            return;
+        const QRect target(rect.x() + (rect.width() - side) / 2,
+                           rect.y() + (rect.height() - side) / 2, side, side);
+        painter->drawPixmap(target, pm);
+    }
+
+private:
+    const int m_index;
+};
+
+QPixmap renderPicture(int index, int pixelSize)
+{
+    QSvgRenderer renderer(TImageList::Store::SourceName(index));
+    if (!renderer.isValid())
+        return QPixmap();
+    QImage image(pixelSize, pixelSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(0, 0, pixelSize, pixelSize));
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(qreal(pixelSize) / TImageList::Width);
+    return pixmap;
+}
+
+// Greyed and highlighted pictures come from the widget style when there is
+// one, so they match the rest of the program; a plain GUI application gets a
+// faded grey copy for the disabled state.
+QPixmap derivedPicture(const QPixmap &normal, QIcon::Mode mode)
+{
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return app->style()->generatedIconPixmap(mode, normal, &option);
+    }
+    if (mode != QIcon::Disabled)
+        return normal;
+    QImage image = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
+        }
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(normal.devicePixelRatio());
+    return pixmap;
+}
+
+} // namespace
+
+QString TImageList::Store::SourceName(int index)
+{
+    return QStringLiteral(":/images/icons/%1.svg").arg(index, 3, 10, QLatin1Char('0'));
+}
+
+QPixmap TImageList::Store::PixmapAt(int index, int pixelSize, QIcon::Mode mode) const
+{
+    if (!TImageList::IsValidIndex(index) || pixelSize <= 0)
+        return QPixmap();
+    const auto key = std::make_tuple(index, pixelSize, int(mode));
+    if (auto found = m_pixmaps.find(key); found != m_pixmaps.end())
+        return found->second;
+
+    QPixmap pixmap;
+    if (mode == QIcon::Normal) {
+        pixmap = renderPicture(index, pixelSize);
+        ++m_renderCount;
+    } else {
+        pixmap = derivedPicture(PixmapAt(index, pixelSize), mode);
+    }
+    m_pixmaps.emplace(key, pixmap);
+    return pixmap;
+}
+
+QIcon TImageList::Store::IconAt(int index) const
+{
+    if (!TImageList::IsValidIndex(index))
+        return QIcon();
+    auto found = m_icons.find(index);
+    if (found == m_icons.end())
+        found = m_icons.emplace(index, QIcon(new TStoreIconEngine(index))).first;
+    return found->second;
+}
+
+const TImageList::Store &TImageList::SharedStore()
+{
+    if (!g_store) {
+        initImageResources();
+        g_store = new Store;
+        // Pixmaps may not outlive the application object.
+        qAddPostRoutine([] {
+            delete g_store;
+            g_store = nullptr;
+        });
+    }
+    return *g_store;
+}
+
+QIcon TImageList::Icon(int index) const
+{
+    return SharedStore().IconAt(index);
+}
+
+QPixmap TImageList::Pixmap(int index, qreal dpr) const
+{
+    if (!(dpr > 0))
+        dpr = 1.0;
+    return SharedStore().PixmapAt(index, qMax(1, qRound(Width * dpr)));
+}
+
+void TImageList::Draw(QPainter &p, int x, int y, int index) const
+{
+    if (!IsValidIndex(index))
+        return;
+    const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    p.drawPixmap(x, y, Pixmap(index, dpr));
+}
+
+TFrameImageList::TFrameImageList(QWidget *parent)
+    : QWidget(parent), ImageListAll(new TImageList)
+{
+    setObjectName(QStringLiteral("FrameImageList"));
+    setGeometry(0, 0, 104, 55);
+    setVisible(false);
+}
+
+TFrameImageList::~TFrameImageList()
+{
+    delete ImageListAll;
+}
