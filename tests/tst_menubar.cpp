@@ -80,6 +80,7 @@ private slots:
     void checklistShowAndHide();
     void newWindowNamesByCount();
     void fileActionKeepsItsOwnFileName();
+    void maximisedDocumentPutsItsButtonsOnTheMenuBar();
 
 private:
     TCustomAction *Action(const char *name) const
@@ -186,9 +187,11 @@ void TestMenuBar::openingMenuUpdatesItsActions()
     TActionMenu *helpMenu = TopMenu(9);
     emit helpMenu->aboutToShow();
     QVERIFY(help->Enabled());
-    QAction *row = helpMenu->actions().value(helpMenu->actions().indexOf(
-        *std::find_if(helpMenu->actions().begin(), helpMenu->actions().end(),
-                      [helpMenu](QAction *a) { return helpMenu->ItemOf(a) && helpMenu->ItemOf(a)->Action && helpMenu->ItemOf(a)->Action->Name() == "ActionHelpContents"; })));
+    QAction *row = nullptr;
+    for (QAction *a : helpMenu->actions())
+        if (helpMenu->ItemOf(a) && helpMenu->ItemOf(a)->Action == help)
+            row = a;
+    QVERIFY(row);
     QVERIFY(row->isEnabled());
 
     // The window entries are grey without documents, and follow them.
@@ -435,6 +438,34 @@ void TestMenuBar::fileActionKeepsItsOwnFileName()
     QVERIFY(open->Execute());
     QCOMPARE(preselected, QStringList{chosen});
     QCOMPARE(open->Dialog.FileName, chosen);  // cancelled: the name stays
+}
+
+void TestMenuBar::maximisedDocumentPutsItsButtonsOnTheMenuBar()
+{
+    m_main->OpenDocumentWindow(QStringLiteral("NONAME1"));
+    QMdiSubWindow *doc = m_main->MDIClient->currentSubWindow();
+    QVERIFY(doc);
+    QVERIFY(!m_main->MenuBarTest->cornerWidget(Qt::TopRightCorner));
+    doc->showMaximized();
+    QTRY_COMPARE(m_main->MenuBarTest->MaximizedChild(), doc);
+    QWidget *buttons = m_main->MenuBarTest->cornerWidget(Qt::TopRightCorner);
+    QVERIFY(buttons);
+    QCOMPARE(buttons->findChildren<QToolButton *>().size(), 3);
+    QVERIFY(m_main->MenuBarTest->cornerWidget(Qt::TopLeftCorner));
+    QVERIFY(doc->windowFlags() & Qt::FramelessWindowHint);  // no second title bar inside the area
+
+    // Restore from the menu bar: the buttons go and the window has its title bar again.
+    buttons->findChildren<QToolButton *>().at(1)->click();
+    QTRY_VERIFY(!m_main->MenuBarTest->MaximizedChild());
+    QTRY_VERIFY(!m_main->MenuBarTest->cornerWidget(Qt::TopRightCorner));
+    QVERIFY(!doc->isMaximized());
+    QVERIFY(!(doc->windowFlags() & Qt::FramelessWindowHint));
+
+    doc->showMaximized();
+    QTRY_VERIFY(m_main->MenuBarTest->cornerWidget(Qt::TopRightCorner));
+    m_main->MenuBarTest->cornerWidget(Qt::TopRightCorner)->findChildren<QToolButton *>().at(2)->click();
+    QTRY_COMPARE(m_main->MDIChildCount(), 0);
+    QTRY_VERIFY(!m_main->MenuBarTest->cornerWidget(Qt::TopRightCorner));
 }
 
 QTEST_MAIN(TestMenuBar)

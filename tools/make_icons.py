@@ -11,7 +11,7 @@ One small palette keeps the families apart:
   purple markers
   amber  folders, notes, clipboard
 
-Run from the repository root:  python3 tools/make_icons.py
+Run:  python3 tools/make_icons.py
 """
 
 import os
@@ -21,10 +21,10 @@ K, KF = "#38424e", "#5b6673"          # outline, dark detail
 W = "#ffffff"
 BL, BD, BLF = "#2f6cc0", "#1d4f96", "#d3e3f8"
 GR, GD, GRF = "#2b9a48", "#1c7334", "#cdeed6"
-RD, RDD, RDF = "#d4382c", "#a5261d", "#fad2ce"
+RD, RDD = "#d4382c", "#a5261d"
 AM, AMF = "#c98a10", "#fbe3a4"
 GY, GYF = "#8a949e", "#e6e9ed"
-PU, PUF = "#8b3fb0", "#ecdcf5"
+PU = "#8b3fb0"
 LCD = "#6ee08a"
 
 COUNT = 127
@@ -131,8 +131,7 @@ def setup_badge():
 
 def folder_open():
     return [path("M1.5 13.5V2.5H5.5L7 4H12.5V7.5", AMF, AM, join="round"),
-            path("M1.5 13.5L4 7.5H15.5L13 13.5Z", AMF, AM, join="round"),
-            path("M1.5 13.5L4 7.5H15.5L13 13.5Z", None, AM, join="round")]
+            path("M1.5 13.5L4 7.5H15.5L13 13.5Z", AMF, AM, join="round")]
 
 
 def magnifier(cx, cy, r, sw=1.5, handle=2.5):
@@ -221,24 +220,14 @@ def power_symbol(cx, cy, r, colour, sw=1.5):
 
 
 def letter(ch, x, y, colour, sw=1.5):
-    """Block letters on a 4 x 6 cell whose top-left pixel centre is (x, y)."""
+    """Block letters f, L and P on a 4 x 6 cell whose top-left pixel centre is (x, y)."""
+    if ch == "f":
+        return [line([(x + 3.5, y), (x + 2, y), (x + 1, y + 1), (x + 1, y + 6)], colour, sw),
+                line([(x - .5, y + 2.5), (x + 3, y + 2.5)], colour, sw)]
     shapes = {
-        "f": [(x + 3.5, y), (x + 2, y), (x + 1, y + 1), (x + 1, y + 6)],
         "L": [(x, y), (x, y + 6), (x + 4, y + 6)],
         "P": [(x, y + 6), (x, y), (x + 3, y), (x + 4, y + 1), (x + 4, y + 2), (x + 3, y + 3), (x, y + 3)],
-        "x": None,
-        "y": None,
     }
-    if ch == "f":
-        return [line(shapes["f"], colour, sw), line([(x - .5, y + 2.5), (x + 3, y + 2.5)], colour, sw)]
-    if ch == "x":
-        return [path("M%s %sL%s %sM%s %sL%s %s" % (num(x), num(y + 1), num(x + 5), num(y + 6),
-                                                 num(x + 5), num(y + 1), num(x), num(y + 6)),
-                     None, colour, sw, cap="round")]
-    if ch == "y":
-        return [path("M%s %sL%s %sM%s %sL%s %s" % (num(x), num(y + 1), num(x + 2.5), num(y + 4.5),
-                                                 num(x + 5), num(y + 1), num(x + 1.5), num(y + 7)),
-                     None, colour, sw, cap="round")]
     return [line(shapes[ch], colour, sw, join="miter")]
 
 

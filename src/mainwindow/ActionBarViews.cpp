@@ -8,6 +8,9 @@
 #include "images/FRImageList.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStyleOptionMenuItem>
 #include <QToolButton>
 
@@ -170,6 +173,102 @@ void TActionMainMenuBar::Rebuild()
         row->setProperty(kItemProperty, QVariant::fromValue<void *>(&item));
         ActionViews::Sync(*row, item, *m_manager, true);
     }
+}
+
+void TActionMainMenuBar::SetMDIArea(QMdiArea *area)
+{
+    m_mdiArea = area;
+    connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        if (window)
+            window->installEventFilter(this);
+        UpdateMDIControls();
+    });
+}
+
+bool TActionMainMenuBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (qobject_cast<QMdiSubWindow *>(watched)
+        && (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Close
+            || event->type() == QEvent::Destroy || event->type() == QEvent::WindowTitleChange))
+        QMetaObject::invokeMethod(this, &TActionMainMenuBar::UpdateMDIControls, Qt::QueuedConnection);
+    return QMenuBar::eventFilter(watched, event);
+}
+
+void TActionMainMenuBar::UpdateMDIControls()
+{
+    if (m_updatingControls)
+        return;
+    m_updatingControls = true;
+    QMdiSubWindow *current = m_mdiArea ? m_mdiArea->currentSubWindow() : nullptr;
+    QMdiSubWindow *maximized = current && current->isMaximized() && current->isVisible() ? current : nullptr;
+    // A window that is no longer maximised gets its own title bar back.
+    if (m_maximized && m_maximized != maximized && (m_maximized->windowFlags() & Qt::FramelessWindowHint)) {
+        const Qt::WindowStates state = m_maximized->windowState();
+        m_maximized->setWindowFlag(Qt::FramelessWindowHint, false);
+        m_maximized->setWindowState(state);
+        m_maximized->show();
+    }
+    m_maximized = maximized;
+    delete cornerWidget(Qt::TopLeftCorner);
+    delete cornerWidget(Qt::TopRightCorner);
+    setCornerWidget(nullptr, Qt::TopLeftCorner);
+    setCornerWidget(nullptr, Qt::TopRightCorner);
+    if (maximized) {
+        if (!(maximized->windowFlags() & Qt::FramelessWindowHint)) {
+            maximized->setWindowFlag(Qt::FramelessWindowHint, true);
+            maximized->showMaximized();
+        }
+        auto makeButton = [this](QWidget *parent, const QIcon &icon, const QString &name) {
+            auto *button = new QToolButton(parent);
+            button->setIcon(icon);
+            button->setAutoRaise(true);
+            button->setIconSize(QSize(12, 12));
+            button->setAccessibleName(name);
+            button->setToolTip(name);
+            button->setFocusPolicy(Qt::NoFocus);
+            return button;
+        };
+        QPointer<QMdiSubWindow> window = maximized;
+        QToolButton *menuButton = makeButton(this, maximized->windowIcon(), QStringLiteral("Window menu"));
+        connect(menuButton, &QToolButton::clicked, this, [window, menuButton] {
+            if (window && window->systemMenu())
+                window->systemMenu()->popup(menuButton->mapToGlobal(QPoint(0, menuButton->height())));
+        });
+        setCornerWidget(menuButton, Qt::TopLeftCorner);
+
+        auto *buttons = new QWidget(this);
+        auto *layout = new QHBoxLayout(buttons);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        const struct
+        {
+            QStyle::StandardPixmap pixmap;
+            const char *name;
+            void (QWidget::*slot)();
+        } controls[] = {
+            {QStyle::SP_TitleBarMinButton, "Minimize", &QWidget::showMinimized},
+            {QStyle::SP_TitleBarNormalButton, "Restore", &QWidget::showNormal},
+            {QStyle::SP_TitleBarCloseButton, "Close", nullptr},
+        };
+        for (const auto &control : controls) {
+            QToolButton *button = makeButton(buttons, style()->standardIcon(control.pixmap), QLatin1String(control.name));
+            auto slot = control.slot;
+            connect(button, &QToolButton::clicked, this, [window, slot] {
+                if (!window)
+                    return;
+                if (slot)
+                    (window.data()->*slot)();
+                else
+                    window->close();
+            });
+            layout->addWidget(button);
+        }
+        setCornerWidget(buttons, Qt::TopRightCorner);
+        menuButton->show();
+        buttons->show();
+    }
+    updateGeometry();
+    m_updatingControls = false;
 }
 
 // ---------------------------------------------------------------- toolbars

@@ -1,11 +1,14 @@
 // The widgets that show a manager's bar entries: the menu bar and the toolbars.
 #pragma once
 
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QToolBar>
 
+class QMdiArea;
+class QMdiSubWindow;
 class TActionBarItem;
 class TActionClientItem;
 class TActionClients;
@@ -47,8 +50,24 @@ public:
     void Rebuild();
     TActionBarItem *BarItem() const;
 
+    /*!
+      Follows the document windows of `area`: while the active one is
+      maximised, its window-menu, minimise, restore and close buttons stand
+      on the menu bar and it draws no title bar of its own.
+    */
+    void SetMDIArea(QMdiArea *area);
+    //! The document window whose buttons the bar carries, or null.
+    QMdiSubWindow *MaximizedChild() const { return m_maximized; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void UpdateMDIControls();
     TActionManager *m_manager;
+    QPointer<QMdiArea> m_mdiArea;
+    QPointer<QMdiSubWindow> m_maximized;
+    bool m_updatingControls = false;
 };
 
 //! A toolbar row of the cool bar, built from the manager's bar entry of the same name.

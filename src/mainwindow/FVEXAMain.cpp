@@ -20,6 +20,7 @@
 #include "shell/Application.h"
 #include "shell/UVEXATools.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -109,6 +110,10 @@ void TFormVEXAMain::CreateControls()
 
     FrameImageList1 = new TFrameImageList(this);
     FrameImageList1->setObjectName(QStringLiteral("FrameImageList1"));
+    // The program's icon, on this window, the document windows and the program's other windows.
+    const QIcon programIcon(QStringLiteral(":/images/appicon.svg"));
+    QApplication::setWindowIcon(programIcon);
+    setWindowIcon(programIcon);
 
     MDIClient = new QMdiArea(client);
     MDIClient->setObjectName(QStringLiteral("MDIClient"));
@@ -124,6 +129,7 @@ void TFormVEXAMain::CreateBars()
     CoolBarTest = new TCoolBar(this);
     CoolBarTest->setObjectName(QStringLiteral("CoolBarTest"));
     MenuBarTest = new TActionMainMenuBar(ActionManagerTest);
+    MenuBarTest->SetMDIArea(MDIClient);
     auto toolBar = [this](const char *name) { return new TActionToolBar(ActionManagerTest, QString::fromLatin1(name)); };
     ActionToolBarStandard = toolBar("ActionToolBarStandard");
     ActionToolBarSweep = toolBar("ActionToolBarSweep");
