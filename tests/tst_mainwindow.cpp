@@ -6,6 +6,7 @@
 #include "dialogs/FVEXAModOpt.h"
 #include "dialogs/FVEXAYOpt.h"
 #include "dialogs/FVEXAYScale.h"
+#include "images/FRImageList.h"
 #include "mainwindow/ActionBarViews.h"
 #include "mainwindow/AlignLayout.h"
 #include "mainwindow/CoolBar.h"
@@ -86,6 +87,17 @@ void TestMainWindow::formsCreatedInOrderAndHidden()
         QVERIFY(forms[i]->isHidden());
         if (expected[i].width > 0)
             QCOMPARE(forms[i]->size(), QSize(expected[i].width, expected[i].height));
+    }
+    // Every window but About carries its own hidden image list; all six share one set of pixels.
+    qint64 pixels = 0;
+    for (int i : {0, 1, 3, 4, 5, 6}) {
+        auto *frame = forms[i]->findChild<TFrameImageList *>(QStringLiteral("FrameImageList1"));
+        QVERIFY2(frame, expected[i].name);
+        QVERIFY(frame->isHidden());
+        const qint64 key = frame->ImageListAll->Pixmap(7).cacheKey();
+        QVERIFY(key != 0);
+        QVERIFY(pixels == 0 || key == pixels);
+        pixels = key;
     }
     QCOMPARE(static_cast<QWidget *>(FormVEXAAbout), forms[2].data());
     QCOMPARE(static_cast<QWidget *>(FormVEXAYScale), forms[6].data());

@@ -1,5 +1,7 @@
 #include "dialogs/ParamDialogFrame.h"
 
+#include "images/FRImageList.h"
+
 TParamDialogFrame::TParamDialogFrame(const QString &formName, const QString &caption, int clientWidth,
                                      int clientHeight, QWidget *parent)
     : QDialog(parent)
@@ -7,4 +9,6 @@ TParamDialogFrame::TParamDialogFrame(const QString &formName, const QString &cap
     setObjectName(formName);
     setWindowTitle(caption);
     setFixedSize(clientWidth, clientHeight);
+    FrameImageList1 = new TFrameImageList(this);
+    FrameImageList1->setObjectName(QStringLiteral("FrameImageList1"));
 }
