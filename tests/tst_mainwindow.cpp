@@ -40,6 +40,7 @@ private slots:
     void windowActionsFollowDocumentWindows();
     void tilesOneAboveTheOtherAndSideBySide();
     void runShowsMaximisedAndEndsWithMainWindow();
+    void idleUpdatesActionsOfVisibleControlsOnly();
 
 private:
     TFormVEXAMain *m_main = nullptr;
@@ -328,6 +329,44 @@ void TestMainWindow::runShowsMaximisedAndEndsWithMainWindow()
     QVERIFY(wasMaximised);
     QVERIFY(!FormVEXAMain);
     QVERIFY(Application->Forms().isEmpty());
+}
+
+void TestMainWindow::idleUpdatesActionsOfVisibleControlsOnly()
+{
+    QWidget shown, hidden;
+    QWidget alsoShown;
+    TAction onShown, onHidden;
+    int shownUpdates = 0, hiddenUpdates = 0;
+    onShown.OnUpdate = [&shownUpdates](QObject *) { ++shownUpdates; };
+    onHidden.OnUpdate = [&hiddenUpdates](QObject *) { ++hiddenUpdates; };
+    TIdleActionUpdater &updater = TIdleActionUpdater::Instance();
+    updater.AddClient(&shown, &onShown);
+    updater.AddClient(&alsoShown, &onShown);  // one action on two controls: updated once a pass
+    updater.AddClient(&hidden, &onHidden);
+    shown.show();
+    alsoShown.show();
+
+    updater.UpdateVisibleActions();
+    QCOMPARE(shownUpdates, 1);
+    QCOMPARE(hiddenUpdates, 0);
+
+    // The event loop running dry is an idle moment (a real loop: it waits for events).
+    auto runLoop = [] {
+        QEventLoop loop;
+        QTimer::singleShot(30, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    shownUpdates = 0;
+    runLoop();
+    QVERIFY(shownUpdates >= 1);
+    QCOMPARE(hiddenUpdates, 0);
+
+    hidden.show();
+    runLoop();
+    QVERIFY(hiddenUpdates >= 1);
+    updater.RemoveClient(&shown);
+    updater.RemoveClient(&alsoShown);
+    updater.RemoveClient(&hidden);
 }
 
 int main(int argc, char *argv[])
