@@ -12,6 +12,7 @@
 #include "mainwindow/Panel.h"
 #include "mainwindow/Splitter.h"
 #include "shell/FVEXAAbout.h"
+#include "TestUtil.h"
 
 #include <QFileDialog>
 #include <QMdiArea>
@@ -25,22 +26,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `check` on the next modal window that opens, then closes it.
-void OnNextModal(std::function<void(QWidget *)> check)
-{
-    QTimer::singleShot(0, [check] {
-        QWidget *modal = nullptr;
-        QTRY_VERIFY((modal = QApplication::activeModalWidget()) != nullptr);
-        check(modal);
-        if (!modal->isVisible())
-            return;  // the check closed it itself
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    });
-}
 
 // Exposes the style option of a row, which carries the shortcut column.
 class MenuProbe : public TActionMenu

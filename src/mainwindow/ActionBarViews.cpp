@@ -153,7 +153,9 @@ void TActionMainMenuBar::Rebuild()
 {
     for (TActionMenu *menu : findChildren<TActionMenu *>(Qt::FindDirectChildrenOnly))
         menu->deleteLater();
+    const QList<QAction *> old = actions();
     clear();
+    qDeleteAll(old);
     TActionBarItem *bar = BarItem();
     if (!bar)
         return;
@@ -292,10 +294,13 @@ TActionBarItem *TActionToolBar::BarItem() const
 
 void TActionToolBar::Rebuild()
 {
-    for (QAction *row : actions())
+    // The old rows go with their connections: they point into entries that may be gone.
+    const QList<QAction *> old = actions();
+    for (QAction *row : old)
         if (QWidget *button = widgetForAction(row))
             TIdleActionUpdater::Instance().RemoveClient(button);
     clear();
+    qDeleteAll(old);
     TActionBarItem *bar = BarItem();
     if (!bar)
         return;

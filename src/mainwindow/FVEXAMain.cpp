@@ -17,6 +17,7 @@
 #include "dialogs/FVEXAYScale.h"
 #include "images/FRImageList.h"
 #include "shell/FVEXAAbout.h"
+#include "shell/FVEXAStartup.h"
 #include "shell/Application.h"
 #include "shell/UVEXATools.h"
 
@@ -161,20 +162,41 @@ void TFormVEXAMain::CreateCatalogue()
     ActionManagerTest->ActionBars().SessionCount = 0 + 1;
 }
 
+QString (*TFormVEXAMain::ProgramPath)() = GetProgramPath;
+
 QString TFormVEXAMain::LayoutFilePath()
 {
-    return GetProgramPath() + QStringLiteral("VEXA.act");
+    return ProgramPath() + QStringLiteral("VEXA.act");
 }
+
+TStartupClock TFormVEXAMain::StartupClock;
 
 void TFormVEXAMain::FormCreate(QObject *)
 {
+    const std::uint32_t startTick = StartupClock.Tick();
+    // The splash goes when this handler ends, however it ends.
+    struct SplashGuard
+    {
+        ~SplashGuard()
+        {
+            delete FormVEXAStartup;
+            FormVEXAStartup = nullptr;
+        }
+    } splashGuard;
+    FormVEXAStartup = new TFormVEXAStartup(nullptr);
+    try {
+        FormVEXAStartup->ShowPainted();
+    } catch (const std::exception &) {
+        // A splash that cannot be shown does not stop the start.
+    }
     FDialogForm = nullptr;
     try {
         ActionManagerTest->LoadLayoutFromFile(LayoutFilePath());
         ActionManagerTest->ApplyHintRule();
     } catch (const std::exception &) {
-        // No readable layout file: the designed bars stay, silently.
+        // No readable layout file: the designed bars stay, silently, and hints stay as designed.
     }
+    WaitUntilElapsed(StartupClock, startTick, SplashMinimumMs);
 }
 
 void TFormVEXAMain::FormCloseQuery(QObject *, bool &)

@@ -3,6 +3,7 @@
 
 #include "actions/ActionHost.h"
 #include "actions/ActnList.h"
+#include "shell/TickCount.h"
 
 #include <QMainWindow>
 
@@ -64,6 +65,13 @@ public:
 
     //! The action-bar layout file: "VEXA.act" in the program's directory.
     static QString LayoutFilePath();
+    //! Where the program's directory comes from; tests point it at a directory of their own.
+    static QString (*ProgramPath)();
+
+    //! How long the splash stands at least, counted from the start of FormCreate.
+    static constexpr std::uint32_t SplashMinimumMs = 3000;
+    //! The clock of the start-up wait; tests replace it.
+    static TStartupClock StartupClock;
 
     // Form events.
     void FormCreate(QObject *Sender);
