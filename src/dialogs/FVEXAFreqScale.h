@@ -1,12 +1,14 @@
 #pragma once
 
 #include "dialogs/ParamDialogFrame.h"
+#include "ui_FVEXAFreqScale.h"
 
-class TFormVEXAFreqScale : public TParamDialogFrame
+class TFormVEXAFreqScale : public TParamDialogFrame, public Ui::FormVEXAFreqScale
 {
     Q_OBJECT
 public:
     explicit TFormVEXAFreqScale(QWidget *parent = nullptr);
+    ~TFormVEXAFreqScale() override;
 };
 
 extern TFormVEXAFreqScale *FormVEXAFreqScale;
