@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -309,7 +310,14 @@ private:
     TLayoutWriteFunction m_saved;
 };
 
-//! "VEXA.act" beside the test program, where the form reads and writes it: absent before and after.
+// The program's directory as the main window sees it: a temporary one, so no test touches the build tree.
+QString g_programDir;
+QString TestProgramDir()
+{
+    return g_programDir;
+}
+
+//! "VEXA.act" in the program's directory, where the form reads and writes it: absent before and after.
 class ProgramDirLayoutFile
 {
 public:
@@ -432,6 +440,7 @@ private slots:
     void formCreateWithDamagedFileAsksThenAppliesHintRule();
     void formCreateWithoutFileIsSilentAndSkipsHintRule();
     void closeWritesFileThatNextStartReads();
+    void closeWithReadOnlyProgramDirectoryTellsOnce();
 
     // Saving.
     void saveCreatesFileWithoutLeftovers();
@@ -451,6 +460,8 @@ private:
 
     std::unique_ptr<MainWindow> m_shared;  // for building table rows; never changed
     TStartupClock m_savedClock;
+    QTemporaryDir m_programDir;
+    QString (*m_savedProgramPath)() = nullptr;
     QByteArray m_designFile;               // the design as the writer stores it
 };
 
@@ -463,6 +474,11 @@ void TestLayoutFile::initTestCase()
         return now += 1000;
     };
     TFormVEXAMain::StartupClock.Pause = [] {};
+    QVERIFY(m_programDir.isValid());
+    g_programDir = m_programDir.path() + QLatin1Char('/');
+    m_savedProgramPath = TFormVEXAMain::ProgramPath;
+    TFormVEXAMain::ProgramPath = TestProgramDir;
+    QCOMPARE(TFormVEXAMain::LayoutFilePath(), g_programDir + QStringLiteral("VEXA.act"));
     m_shared = std::make_unique<MainWindow>();
     m_designFile = WriteLayout(m_shared->bars(), m_shared->names());
     QVERIFY(!ParseObject(m_designFile).isEmpty());
@@ -472,6 +488,8 @@ void TestLayoutFile::cleanupTestCase()
 {
     m_shared.reset();
     TFormVEXAMain::StartupClock = m_savedClock;
+    if (m_savedProgramPath)
+        TFormVEXAMain::ProgramPath = m_savedProgramPath;
 }
 
 void TestLayoutFile::Customise(TActionBars &bars, const TActionManager &manager)
@@ -683,6 +701,7 @@ void TestLayoutFile::unopenableFileThrowsAndChangesNothing_data()
     QTest::newRow("missing directory") << QStringLiteral("missing directory");
     QTest::newRow("a directory") << QStringLiteral("directory");
     QTest::newRow("dangling link") << QStringLiteral("link");
+    QTest::newRow("a named pipe (would block)") << QStringLiteral("fifo");
 }
 
 void TestLayoutFile::unopenableFileThrowsAndChangesNothing()
@@ -697,6 +716,8 @@ void TestLayoutFile::unopenableFileThrowsAndChangesNothing()
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("VEXA.act")));
     else if (what == QLatin1String("link"))
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), path));
+    else if (what == QLatin1String("fifo"))
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {path}), 0);
     const QStringList before = Entries(dir.path());
 
     MainWindow w;
@@ -911,6 +932,25 @@ void TestLayoutFile::closeWritesFileThatNextStartReads()
     QCOMPARE(Diff(second.bars(), first.bars()), QString());
     QCOMPARE(ViewsDiffer(second), QString());
     QCOMPARE(second.action("ActionCurveEUT1")->Hint(), QStringLiteral("Curve for test: &1|Curve for test: &1"));
+}
+
+void TestLayoutFile::closeWithReadOnlyProgramDirectoryTellsOnce()
+{
+    ProgramDirLayoutFile file;
+    MainWindow w;
+    w.form->FormCreate(w.form.get());
+    QVERIFY(w.host.questions.isEmpty());
+    {
+        Immutable readOnly(m_programDir.path());
+        if (!readOnly.isSet())
+            QSKIP("cannot set the immutable attribute here (needs root and a file system that has it)");
+        bool canClose = true;
+        w.form->FormCloseQuery(w.form.get(), canClose);
+        QVERIFY(canClose);
+    }
+    QCOMPARE(w.host.messages, QStringList{kUnableToSave});
+    QVERIFY(!QFile::exists(file.path()));
+    QCOMPARE(Entries(m_programDir.path()), QStringList());
 }
 
 // ---------------------------------------------------------------- saving

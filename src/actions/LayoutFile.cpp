@@ -447,8 +447,9 @@ TLayoutWriteFunction LayoutFileWrite = [](QIODevice &device, const QByteArray &d
 
 void TActionManager::LoadLayoutFromFile(const QString &path)
 {
+    // Only a regular file is a layout file: a pipe or device of that name would block or never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw ELayoutOpenError("Cannot open file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
     // A file far larger than any layout is damaged; it is not read in.
     const bool tooLarge = file.size() > kMaxFileSize;
