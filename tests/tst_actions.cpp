@@ -204,8 +204,8 @@ void TestActions::updateRule_data()
     QTest::newRow("minimize all without") << Kind::MinimizeAll << true << false << false << 0 << false << true << false;
     QTest::newRow("close without active document") << Kind::Close << true << false << false << 2 << false << true << false;
     QTest::newRow("close with active document") << Kind::Close << false << false << false << 1 << true << true << true;
-    QTest::newRow("customize without handler disables") << Kind::Customize << true << false << false << 0 << false << false << false;
-    QTest::newRow("customize with handler") << Kind::Customize << true << true << false << 0 << false << false << true;
+    QTest::newRow("customize finds its manager as target") << Kind::Customize << true << false << false << 0 << false << true << true;
+    QTest::newRow("customize with handler") << Kind::Customize << true << true << false << 0 << false << true << true;
 }
 
 void TestActions::updateRule()
@@ -284,9 +284,13 @@ void TestActions::onExecuteReplacesOwnBehaviour()
     // The customise action opens the dialog for its manager, on top when asked to.
     auto *customize = static_cast<TCustomizeActionBars *>(f.Add(Kind::Customize));
     customize->CustomizeDlg.StayOnTop = true;
-    customize->OnUpdate = [](QObject *) {};  // keeps it enabled without an execute handler
     QVERIFY(customize->Execute());
     QCOMPARE(f.host.calls, QStringList{"customize-ontop"});
+
+    // Without a manager it finds no target, and disables like a plain action.
+    TCustomizeActionBars loose;
+    loose.Update();
+    QVERIFY(!loose.Enabled());
 }
 
 void TestActions::dialogActionRunsItsHandlersInOrder_data()

@@ -152,3 +152,67 @@ void TActionBars::CountUse(TActionClientItem &item) const
         entry = list ? list->OwnerItem() : nullptr;
     }
 }
+
+TActionBarItem *TActionBars::BarOf(const TActionClients &list)
+{
+    const TActionClients *top = &list;
+    while (top->OwnerItem() && top->OwnerItem()->ParentList())
+        top = top->OwnerItem()->ParentList();
+    for (auto &bar : m_bars)
+        if (&bar->Items() == top)
+            return bar.get();
+    return nullptr;
+}
+
+bool TActionBars::MoveItem(TActionClients &fromList, int from, TActionClients &toList, int to)
+{
+    if (from < 0 || from >= fromList.Count() || to < 0 || to > toList.Count())
+        return false;
+    const TActionBarItem *bar = BarOf(fromList);
+    if (!(fromList[from].ChangesAllowed & caMove) || (bar && !(bar->ChangesAllowed & caMove)))
+        return false;
+    // An entry cannot go into its own submenu.
+    for (const TActionClients *l = &toList; l; l = l->OwnerItem() ? l->OwnerItem()->ParentList() : nullptr)
+        if (l->OwnerItem() == &fromList[from])
+            return false;
+    if (&fromList == &toList && to > from)
+        --to;
+    std::unique_ptr<TActionClientItem> item = fromList.Take(from);
+    toList.Insert(to, std::move(item));
+    NotifyChanged();
+    return true;
+}
+
+bool TActionBars::RemoveItem(TActionClients &list, int index)
+{
+    if (index < 0 || index >= list.Count())
+        return false;
+    const TActionBarItem *bar = BarOf(list);
+    if (!(list[index].ChangesAllowed & caDelete) || (bar && !(bar->ChangesAllowed & caDelete)))
+        return false;
+    list.Take(index);
+    NotifyChanged();
+    return true;
+}
+
+TActionClientItem *TActionBars::InsertAction(TActionClients &list, int index, TCustomAction *action)
+{
+    if (!action)
+        return nullptr;
+    auto item = std::make_unique<TActionClientItem>();
+    item->Action = action;
+    item->ImageIndex = action->ImageIndex();
+    item->ShortCut = action->ShortCut();
+    TActionClientItem &added = list.Insert(index, std::move(item));
+    NotifyChanged();
+    return &added;
+}
+
+TActionClientItem *TActionBars::InsertSeparator(TActionClients &list, int index)
+{
+    auto item = std::make_unique<TActionClientItem>();
+    item->Caption = QStringLiteral("-");
+    TActionClientItem &added = list.Insert(index, std::move(item));
+    NotifyChanged();
+    return &added;
+}

@@ -164,6 +164,24 @@ public:
     //! Tells the views that entries changed (structure, captions, order).
     void NotifyChanged() { emit Changed(); }
 
+    // Customising. Each checks the permissions of the entries involved, changes
+    // nothing when they do not allow it, and tells the views when it did.
+
+    /*!
+      Moves the entry at `from` of `fromList` to position `to` of `toList`
+      (the position counted before the move). Needs caMove on the entry and
+      on the bar it leaves.
+    */
+    bool MoveItem(TActionClients &fromList, int from, TActionClients &toList, int to);
+    //! Removes an entry; needs caDelete on the entry and on its bar.
+    bool RemoveItem(TActionClients &list, int index);
+    //! Puts an entry for `action` at `index`, with the action's picture and shortcut.
+    TActionClientItem *InsertAction(TActionClients &list, int index, TCustomAction *action);
+    //! Puts a separator at `index`.
+    TActionClientItem *InsertSeparator(TActionClients &list, int index);
+    //! The bar entry whose items (at any depth) contain `list`, or null.
+    TActionBarItem *BarOf(const TActionClients &list);
+
 signals:
     void Changed();
 

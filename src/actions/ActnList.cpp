@@ -190,6 +190,11 @@ TCustomizeActionBars::TCustomizeActionBars(QObject *owner) : TAction(owner)
     SetCaption(QStringLiteral("&Customize"));
 }
 
+bool TCustomizeActionBars::UpdateTarget(TActionHost *host)
+{
+    return host && (ActionManager || ActionList());
+}
+
 bool TCustomizeActionBars::ExecuteTarget(TActionHost *host)
 {
     TActionManager *manager = ActionManager ? ActionManager : ActionList();

@@ -264,6 +264,8 @@ class TCustomizeActionBars : public TAction
     Q_OBJECT
 public:
     explicit TCustomizeActionBars(QObject *owner = nullptr);
+    //! Its target is its manager: while it has one the update is taken (and changes nothing).
+    bool UpdateTarget(TActionHost *host) override;
     bool ExecuteTarget(TActionHost *host) override;
 
     struct TCustomizeDlgSettings

@@ -13,3 +13,4 @@ target_sources(vexacore PRIVATE
 )
 target_sources(vexacore PRIVATE src/actions/LayoutFile.h src/actions/LayoutFile.cpp)
 target_sources(vexacore PRIVATE src/actions/HotKeys.h src/actions/HotKeys.cpp)
+target_sources(vexacore PRIVATE src/actions/CatalogueChecklist.cpp)

@@ -6,8 +6,16 @@
 #include "actions/HotKeys.h"
 #include "actions/IdleUpdate.h"
 #include "images/FRImageList.h"
+#include "mainwindow/CustomizeDlg.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
 #include <QEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSet>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,6 +38,92 @@ TActionBarItem *FindBarItem(TActionManager *manager, const QString &name)
 } // namespace
 
 namespace ActionViews {
+
+namespace {
+QSet<const TActionManager *> &CustomizingManagers()
+{
+    static QSet<const TActionManager *> managers;
+    return managers;
+}
+bool CarriesEntry(const QMimeData *data)
+{
+    return data && (data->hasFormat(QLatin1String(TCustomizeDlg::ActionMime))
+                    || data->hasFormat(QLatin1String(TCustomizeDlg::ItemMime)));
+}
+} // namespace
+
+void SetCustomizing(const TActionManager *manager, bool on)
+{
+    if (on)
+        CustomizingManagers().insert(manager);
+    else
+        CustomizingManagers().remove(manager);
+}
+
+bool IsCustomizing(const TActionManager *manager)
+{
+    return CustomizingManagers().contains(manager);
+}
+
+bool Drop(TActionManager &manager, const QString &targetBar, int index, const QMimeData *data)
+{
+    if (!IsCustomizing(&manager) || !CarriesEntry(data))
+        return false;
+    const QByteArray action = data->data(QLatin1String(TCustomizeDlg::ActionMime));
+    const QStringList item = QString::fromUtf8(data->data(QLatin1String(TCustomizeDlg::ItemMime))).split(QLatin1Char('\n'));
+    const bool isAction = data->hasFormat(QLatin1String(TCustomizeDlg::ActionMime));
+    if (!isAction && item.size() != 2)
+        return false;
+    QPointer<TActionManager> guard(&manager);
+    QTimer::singleShot(0, &manager, [guard, targetBar, index, action, item, isAction] {
+        TActionBars &bars = guard->ActionBars();
+        TActionBarItem *target = bars.FindBar(targetBar);
+        if (!target)
+            return;
+        if (isAction) {
+            if (action.isEmpty())
+                bars.InsertSeparator(target->Items(), index);
+            else
+                bars.InsertAction(target->Items(), index, guard->FindAction(QString::fromUtf8(action)));
+            return;
+        }
+        if (TActionBarItem *source = bars.FindBar(item[0]))
+            bars.MoveItem(source->Items(), item[1].toInt(), target->Items(), index);
+    });
+    return true;
+}
+
+void DragItem(QWidget *source, TActionManager &manager, const QString &bar, int index)
+{
+    auto *data = new QMimeData;
+    data->setData(QLatin1String(TCustomizeDlg::ItemMime), QStringLiteral("%1\n%2").arg(bar).arg(index).toUtf8());
+    auto *drag = new QDrag(source);
+    drag->setMimeData(data);
+    if (auto *button = qobject_cast<QToolButton *>(source))
+        drag->setPixmap(button->grab());
+    QPointer<TActionManager> guard(&manager);
+    if (drag->exec(Qt::MoveAction) == Qt::IgnoreAction && guard) {
+        // Dropped off every bar: the entry goes, where its bar allows it.
+        QTimer::singleShot(0, guard, [guard, bar, index] {
+            if (TActionBarItem *entry = guard->ActionBars().FindBar(bar))
+                guard->ActionBars().RemoveItem(entry->Items(), index);
+        });
+    }
+}
+
+void AcceptDrag(const TActionManager *manager, QDropEvent *event)
+{
+    if (IsCustomizing(manager) && CarriesEntry(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void DropEvent(TActionManager &manager, const QString &bar, int index, QDropEvent *event)
+{
+    if (Drop(manager, bar, index, event->mimeData())) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    }
+}
 
 void Choose(TActionManager &manager, TActionClientItem &item)
 {
@@ -141,7 +235,56 @@ TActionMainMenuBar::TActionMainMenuBar(TActionManager *manager, QWidget *parent)
     setWindowTitle(QStringLiteral("MenuBarTest"));
     setNativeMenuBar(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
     connect(&manager->ActionBars(), &TActionBars::Changed, this, &TActionMainMenuBar::Rebuild);
+}
+
+int TActionMainMenuBar::InsertIndexAt(const QPoint &pos) const
+{
+    return ActionViews::InsertIndexAt(*this, pos);
+}
+
+void TActionMainMenuBar::mousePressEvent(QMouseEvent *event)
+{
+    if (!ActionViews::IsCustomizing(m_manager))
+        return QMenuBar::mousePressEvent(event);
+    m_pressPos = event->position().toPoint();
+    m_pressIndex = int(actions().indexOf(actionAt(m_pressPos)));
+}
+
+void TActionMainMenuBar::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!ActionViews::IsCustomizing(m_manager))
+        return QMenuBar::mouseMoveEvent(event);
+    if (m_pressIndex >= 0 && (event->buttons() & Qt::LeftButton)
+        && (event->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+        const int index = m_pressIndex;
+        m_pressIndex = -1;
+        // Menu-bar entries move but are never deleted: the bar entry grants no deletion.
+        ActionViews::DragItem(this, *m_manager, objectName(), index);
+    }
+}
+
+void TActionMainMenuBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!ActionViews::IsCustomizing(m_manager))
+        return QMenuBar::mouseReleaseEvent(event);
+    m_pressIndex = -1;
+}
+
+void TActionMainMenuBar::dragEnterEvent(QDragEnterEvent *event)
+{
+    ActionViews::AcceptDrag(m_manager, event);
+}
+
+void TActionMainMenuBar::dragMoveEvent(QDragMoveEvent *event)
+{
+    ActionViews::AcceptDrag(m_manager, event);
+}
+
+void TActionMainMenuBar::dropEvent(QDropEvent *event)
+{
+    ActionViews::DropEvent(*m_manager, objectName(), InsertIndexAt(event->position().toPoint()), event);
 }
 
 TActionBarItem *TActionMainMenuBar::BarItem() const
@@ -284,7 +427,28 @@ TActionToolBar::TActionToolBar(TActionManager *manager, const QString &caption, 
     setIconSize(QSize(16, 16));
     // The bars belong to the cool bar, not to a dock area: no Qt bar menu on a right click.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
     connect(&manager->ActionBars(), &TActionBars::Changed, this, &TActionToolBar::Rebuild);
+}
+
+int TActionToolBar::InsertIndexAt(const QPoint &pos) const
+{
+    return ActionViews::InsertIndexAt(*this, pos);
+}
+
+void TActionToolBar::dragEnterEvent(QDragEnterEvent *event)
+{
+    ActionViews::AcceptDrag(m_manager, event);
+}
+
+void TActionToolBar::dragMoveEvent(QDragMoveEvent *event)
+{
+    ActionViews::AcceptDrag(m_manager, event);
+}
+
+void TActionToolBar::dropEvent(QDropEvent *event)
+{
+    ActionViews::DropEvent(*m_manager, objectName(), InsertIndexAt(event->position().toPoint()), event);
 }
 
 TActionBarItem *TActionToolBar::BarItem() const
@@ -310,11 +474,14 @@ void TActionToolBar::Rebuild()
     for (int i = 0; i < items.Count(); ++i) {
         TActionClientItem &item = items[i];
         if (item.IsSeparator()) {
-            addSeparator();
+            if (QWidget *separator = widgetForAction(addSeparator()))
+                separator->installEventFilter(this);
             continue;
         }
         QAction *row = addAction(QString());
         row->setProperty(kItemProperty, QVariant::fromValue<void *>(&item));
+        if (QWidget *button = widgetForAction(row))
+            button->installEventFilter(this);
         const bool showCaption = items.CaptionOptions == TCaptionOptions::coAll
                                  || (items.CaptionOptions == TCaptionOptions::coSelective && item.ShowCaption
                                      && item.ImageIndex < 0);
@@ -327,7 +494,6 @@ void TActionToolBar::Rebuild()
                 ActionViews::Sync(*row, *itemPtr, *manager, showCaption);
             });
             if (QWidget *button = widgetForAction(row)) {
-                button->installEventFilter(this);
                 button->setAccessibleName(StripHotKey(item.DisplayCaption()));
                 TIdleActionUpdater::Instance().AddClient(button, action);
             }
@@ -337,6 +503,39 @@ void TActionToolBar::Rebuild()
 
 bool TActionToolBar::eventFilter(QObject *watched, QEvent *event)
 {
+    if (ActionViews::IsCustomizing(m_manager) && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            m_pressPos = mouse->position().toPoint();
+            m_pressIndex = -1;
+            const QList<QAction *> rows = actions();
+            for (int i = 0; i < rows.size(); ++i)
+                if (widgetForAction(rows[i]) == widget)
+                    m_pressIndex = i;
+            return true;
+        }
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (m_pressIndex >= 0 && (mouse->buttons() & Qt::LeftButton)
+                && (mouse->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+                const int index = m_pressIndex;
+                m_pressIndex = -1;
+                ActionViews::DragItem(widget, *m_manager, objectName(), index);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            m_pressIndex = -1;
+            return true;
+        default:
+            break;
+        }
+    }
+    if (event->type() == QEvent::ToolTip && !m_manager->ActionBars().ShowHints)
+        return true;
     // An action without a hint shows no tool tip at all (Qt would fall back to the caption).
     if (event->type() == QEvent::ToolTip) {
         auto *button = qobject_cast<QToolButton *>(watched);

@@ -8,6 +8,8 @@
 #include <QToolBar>
 
 class QMdiArea;
+class QMimeData;
+class QDropEvent;
 class QMdiSubWindow;
 class TActionBarItem;
 class TActionClientItem;
@@ -61,10 +63,20 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Customise mode: entries are dragged, not chosen.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void UpdateMDIControls();
+    int InsertIndexAt(const QPoint &pos) const;
     TActionManager *m_manager;
+    QPoint m_pressPos;
+    int m_pressIndex = -1;
     QPointer<QMdiArea> m_mdiArea;
     QPointer<QMdiSubWindow> m_maximized;
     bool m_updatingControls = false;
@@ -82,12 +94,47 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    int InsertIndexAt(const QPoint &pos) const;
     TActionManager *m_manager;
+    QPoint m_pressPos;
+    int m_pressIndex = -1;
 };
 
 namespace ActionViews {
+//! Customise mode of every bar of a manager: entries are dragged, not chosen.
+void SetCustomizing(const TActionManager *manager, bool on);
+bool IsCustomizing(const TActionManager *manager);
+/*!
+  Applies a drop on a bar: an entry moved from a bar (ItemMime), an action or
+  a separator from the customise dialog (ActionMime). Runs after the drag
+  has finished, since the bars rebuild themselves when their entries change.
+*/
+bool Drop(TActionManager &manager, const QString &targetBar, int index, const QMimeData *data);
+//! Drags entry `index` of `bar`; dropped off every bar, the entry is removed where allowed.
+void DragItem(QWidget *source, TActionManager &manager, const QString &bar, int index);
+//! A bar in customise mode takes entries and actions dragged onto it.
+void AcceptDrag(const TActionManager *manager, QDropEvent *event);
+void DropEvent(TActionManager &manager, const QString &bar, int index, QDropEvent *event);
+
+//! Where an entry dropped at `pos` goes on a bar laid out in one row.
+template<class Bar>
+int InsertIndexAt(const Bar &bar, const QPoint &pos)
+{
+    const QList<QAction *> rows = bar.actions();
+    for (int i = 0; i < rows.size(); ++i) {
+        const QRect r = bar.actionGeometry(rows[i]);
+        if (pos.x() < r.center().x())
+            return i;
+        if (pos.x() <= r.right())
+            return i + 1;
+    }
+    return int(rows.size());
+}
 //! Executes the action of an item chosen from a menu or a toolbar, counting the use.
 void Choose(TActionManager &manager, TActionClientItem &item);
 //! Copies what an item's row shows (caption, picture, states, hints) into a Qt action.

@@ -7,7 +7,9 @@
 #include "mainwindow/ActionBarViews.h"
 #include "mainwindow/AlignLayout.h"
 #include "mainwindow/CHILDWIN.h"
+#include "mainwindow/ChecklistPanel.h"
 #include "mainwindow/CoolBar.h"
+#include "mainwindow/CustomizeDlg.h"
 #include "mainwindow/Panel.h"
 #include "mainwindow/Splitter.h"
 #include "dialogs/FVEXAFreqOpt.h"
@@ -69,6 +71,7 @@ TFormVEXAMain::TFormVEXAMain(QWidget *parent) : QMainWindow(parent)
     CreateControls();
     CreateBars();
     CreateCatalogue();
+    CreatePanels(*this);
 
     TShortCutDispatcher &dispatcher = TShortCutDispatcher::Instance();
     dispatcher.RegisterForm(this, {ActionManagerTest, ActionManagerChecklist, ActionManagerDialog,
@@ -277,8 +280,17 @@ bool TFormVEXAMain::RunDialog(TCommonDialogAction &action)
     return true;
 }
 
-void TFormVEXAMain::ShowCustomizeDialog(TActionManager &, bool)
+void TFormVEXAMain::ShowCustomizeDialog(TActionManager &manager, bool stayOnTop)
 {
+    // Made on first use, then brought forward each time; it stays above the main window.
+    if (!m_customizeDlg) {
+        m_customizeDlg = new TCustomizeDlg(manager, [this](const QString &name) { return findChild<QWidget *>(name); }, this);
+        if (stayOnTop)
+            m_customizeDlg->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    m_customizeDlg->show();
+    m_customizeDlg->raise();
+    m_customizeDlg->activateWindow();
 }
 
 bool TFormVEXAMain::ErrorQuestion(const QString &text)

@@ -15,9 +15,15 @@ class TActionManager;
 class TActionToolBar;
 class TAlignLayout;
 class TCoolBar;
+class TCustomizeDlg;
 class TFrameImageList;
 class TPanel;
 class TSplitter;
+class TCaptionPanel;
+class TSpeedButton;
+class TTopSplitter;
+class QTextEdit;
+class QTreeWidget;
 
 class TFormVEXAMain : public QMainWindow, public TActionHost, public TMDIFrame
 {
@@ -36,6 +42,31 @@ public:
     QMdiArea *MDIClient = nullptr;  // the document area
     TFrameImageList *FrameImageList1 = nullptr;
 
+    // The checklist panel's controls (in PanelChecklist).
+    TCaptionPanel *PanelChecklistHeader = nullptr;
+    TSpeedButton *ButtonChecklistHide = nullptr;
+    QTreeWidget *TreeViewChecklist = nullptr;
+
+    // The dialog panel's controls (in PanelDialog), rows and their buttons.
+    TTopSplitter *Splitter3 = nullptr;
+    TPanel *PanelDialogInterface = nullptr;
+    TPanel *PanelDialogHelp = nullptr;
+    QTextEdit *RichEditDialog = nullptr;
+    TCaptionPanel *PanelDialogButtons = nullptr;
+    TSpeedButton *ButtonLoad = nullptr;
+    TSpeedButton *ButtonSave = nullptr;
+    TSpeedButton *ButtonLock = nullptr;
+    TSpeedButton *ButtonStepByStep = nullptr;
+    TSpeedButton *ButtonOK = nullptr;
+    TSpeedButton *ButtonCancel = nullptr;
+    TSpeedButton *ButtonHelp = nullptr;
+    TCaptionPanel *PanelDialogStepByStepButtons = nullptr;
+    TSpeedButton *ButtonAbort = nullptr;
+    TSpeedButton *ButtonContinue = nullptr;
+    TSpeedButton *ButtonBack = nullptr;
+    TCaptionPanel *PanelDialogCaption = nullptr;
+    TSpeedButton *ButtonDialogHide = nullptr;
+
     TActionMainMenuBar *MenuBarTest = nullptr;
     TActionToolBar *ActionToolBarStandard = nullptr;
     TActionToolBar *ActionToolBarSweep = nullptr;
@@ -53,6 +84,13 @@ public:
 
     //! The form hosted in the dialog panel; not owned.
     QWidget *FDialogForm = nullptr;
+    //! Hides the dialog panel and the hosted form, and lets the form go, even when hiding fails.
+    void CloseDialogPanel();
+    //! Closes the dialog panel when the hosted form's close query agrees; a failure is ignored.
+    void ConfirmDialogPanel();
+
+    //! The customise dialog, once it was opened; null before.
+    TCustomizeDlg *CustomizeDlg() const { return m_customizeDlg; }
 
     //! The strip layout of the client area (spacer, checklist, splitter, dialog panel, documents).
     TAlignLayout *ClientLayout() const { return m_clientLayout; }
@@ -245,6 +283,24 @@ public:
     void ActionLevelMaxExecute(QObject *Sender);
     void ActionViewCustomizeExecute(QObject *Sender);
 
+    // Resize handlers of the side panels' rows.
+    void PanelChecklistHeaderResize(QObject *Sender);
+    void PanelDialogCaptionResize(QObject *Sender);
+    void PanelDialogButtonsResize(QObject *Sender);
+    void PanelDialogStepByStepButtonsResize(QObject *Sender);
+
+    // Handlers of ActionManagerDialog.
+    void ActionDialogLoadExecute(QObject *Sender);
+    void ActionDialogSaveExecute(QObject *Sender);
+    void ActionDialogLockExecute(QObject *Sender);
+    void ActionDialogStepByStepExecute(QObject *Sender);
+    void ActionDialogOkExecute(QObject *Sender);
+    void ActionDialogCancelExecute(QObject *Sender);
+    void ActionDialogHelpExecute(QObject *Sender);
+    void ActionDialogBackExecute(QObject *Sender);
+    void ActionDialogNextExecute(QObject *Sender);
+    void ActionDialogCancelStepByStepExecute(QObject *Sender);
+
 signals:
     //! The close went ahead: the program ends.
     void Closed();
@@ -259,6 +315,7 @@ private:
     //! The toolbar a "Toolbars" toggle action stands for.
     QWidget *ToolbarOf(QObject *toggle) const;
     TAlignLayout *m_clientLayout = nullptr;
+    TCustomizeDlg *m_customizeDlg = nullptr;
 };
 
 extern TFormVEXAMain *FormVEXAMain;

@@ -5,21 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-// The hatched line that follows the mouse until the button is released.
-class PatternLine : public QWidget
-{
-public:
-    using QWidget::QWidget;
 
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
-    }
-};
-} // namespace
+void TSplitterPattern::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+}
 
 TSplitter::TSplitter(TAlignLayout *layout, QWidget *control, QWidget *parent)
     : QWidget(parent), m_layout(layout), m_control(control)
@@ -57,7 +48,7 @@ void TSplitter::mousePressEvent(QMouseEvent *event)
     m_pressX = int(event->position().x());
     m_startWidth = m_control->width();
     if (!m_pattern) {
-        m_pattern = new PatternLine(parentWidget());
+        m_pattern = new TSplitterPattern(parentWidget());
         m_pattern->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_pattern->setGeometry(geometry());

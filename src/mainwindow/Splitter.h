@@ -6,6 +6,16 @@
 
 class TAlignLayout;
 
+//! The hatched line that follows the mouse while a splitter is dragged, until the button is released.
+class TSplitterPattern : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 class TSplitter : public QWidget
 {
     Q_OBJECT

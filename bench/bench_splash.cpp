@@ -1,0 +1,140 @@
+// Start-up as the user sees it: process start to the splash drawn, the end of the splash wait to the
+// main window shown, and the processor time the wait costs, against a bare Qt program showing one window.
+//
+// Each round starts this program again as a child (offscreen unless QT_QPA_PLATFORM is set), so the
+// numbers include loading the program. Usage: bench_splash [rounds]
+#include "mainwindow/FVEXAMain.h"
+#include "shell/Application.h"
+#include "shell/Forms.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double NowMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return double(ts.tv_sec) * 1000.0 + double(ts.tv_nsec) / 1e6;
+}
+
+double CpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+}
+
+// Child: a bare program; prints when its one window has been painted.
+int RunBare(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(379, 123);
+    window.show();
+    window.repaint();
+    std::printf("drawn %.3f\n", NowMs());
+    return 0;
+}
+
+// Child: the real start-up; prints when the splash stands drawn, when the wait ended, when the main window shows.
+int RunProgram(int argc, char **argv)
+{
+    static double waitCpuStart = 0;
+    static bool first = true;
+    TFormVEXAMain::StartupClock.Pause = [] {
+        if (first) {
+            first = false;
+            std::printf("drawn %.3f\n", NowMs());
+            waitCpuStart = CpuMs();
+        }
+        timespec pause{0, 2'000'000};
+        nanosleep(&pause, nullptr);
+    };
+    TApplication app(argc, argv);
+    app.SetTitle(QStringLiteral("VEXA-TOLM"));
+    app.CreateForm(FormVEXAMain);
+    const double waitEnd = NowMs();
+    const double waitCpu = CpuMs() - waitCpuStart;
+    QTimer::singleShot(0, [waitEnd, waitCpu] {
+        std::printf("shown %.3f\nwaitcpu %.3f\n", NowMs() - waitEnd, waitCpu);
+        FormVEXAMain->close();
+    });
+    app.Run();
+    return 0;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct Child
+{
+    double drawnMs = 0, shownMs = 0, waitCpuMs = 0;
+};
+
+Child Start(const QString &self, const char *mode)
+{
+    QProcess process;
+    const double start = NowMs();
+    process.start(self, {QString::fromLatin1(mode)});
+    process.waitForFinished(60000);
+    Child c;
+    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        if (f.size() != 2)
+            continue;
+        if (f[0] == "drawn")
+            c.drawnMs = f[1].toDouble() - start;
+        else if (f[0] == "shown")
+            c.shownMs = f[1].toDouble();
+        else if (f[0] == "waitcpu")
+            c.waitCpuMs = f[1].toDouble();
+    }
+    return c;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && QByteArray(argv[1]) == "bare")
+        return RunBare(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "program")
+        return RunProgram(argc, argv);
+
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    QCoreApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<double> bare, splash, shown, cpu;
+    for (int i = 0; i < rounds; ++i) {
+        bare.push_back(Start(self, "bare").drawnMs);
+        const Child c = Start(self, "program");
+        splash.push_back(c.drawnMs);
+        shown.push_back(c.shownMs);
+        cpu.push_back(c.waitCpuMs);
+    }
+    const double waitMs = 3000.0;
+    std::printf("%-44s %10s\n", "benchmark (median)", "value");
+    std::printf("%-44s %10.1f ms\n", "bare program: start to first window drawn", Median(bare));
+    std::printf("%-44s %10.1f ms\n", "start to splash drawn", Median(splash));
+    std::printf("%-44s %10.2f    (goal <= 1.2)\n", "ratio splash/bare", Median(splash) / std::max(0.001, Median(bare)));
+    std::printf("%-44s %10.1f ms (goal <= 100)\n", "end of wait to main window shown", Median(shown));
+    std::printf("%-44s %10.2f %%  (goal < 5)\n", "processor time during the wait", 100.0 * Median(cpu) / waitMs);
+    return 0;
+}
