@@ -67,9 +67,11 @@ TCustomizeDlg::TCustomizeDlg(TActionManager &manager, std::function<QWidget *(co
     // ---- Toolbars: which bars show, their caption option, and their entries.
     auto *barsPage = new QWidget;
     auto *barsLayout = new QGridLayout(barsPage);
-    barsLayout->addWidget(new QLabel(QStringLiteral("&Toolbars:"), barsPage), 0, 0);
+    auto *barsLabel = new QLabel(QStringLiteral("&Toolbars:"), barsPage);
+    barsLayout->addWidget(barsLabel, 0, 0);
     BarList = new QListWidget(barsPage);
     BarList->setObjectName(QStringLiteral("BarList"));
+    barsLabel->setBuddy(BarList);
     barsLayout->addWidget(BarList, 1, 0, 3, 1);
     auto *captionLabel = new QLabel(QStringLiteral("&Caption options:"), barsPage);
     CaptionOptions = new QComboBox(barsPage);
@@ -138,7 +140,9 @@ TCustomizeDlg::TCustomizeDlg(TActionManager &manager, std::function<QWidget *(co
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(close);
-    resize(560, 420);
+    barsLayout->setColumnStretch(0, 3);
+    barsLayout->setColumnStretch(1, 2);
+    resize(720, 440);
 
     TActionBars &bars = m_manager.ActionBars();
     connect(BarList, &QListWidget::currentRowChanged, this, [this] {
