@@ -35,6 +35,16 @@ TActionBarItem *FindBarItem(TActionManager *manager, const QString &name)
 {
     return manager ? manager->ActionBars().FindBar(name) : nullptr;
 }
+// The bars' colour map: a light warm grey highlight with the normal text on it.
+const QColor kHighlightColor(0xE2, 0xE1, 0xDB);
+
+void ApplyColorMap(QWidget *bar)
+{
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Highlight, kHighlightColor.darker(108));
+    palette.setColor(QPalette::HighlightedText, palette.color(QPalette::WindowText));
+    bar->setPalette(palette);
+}
 } // namespace
 
 namespace ActionViews {
@@ -166,6 +176,7 @@ TActionMenu::TActionMenu(TActionManager *manager, TActionClients *items, QWidget
 {
     // Update the actions of the menu each time it opens, then draw its rows from them.
     connect(this, &QMenu::aboutToShow, this, &TActionMenu::Rebuild);
+    ApplyColorMap(this);
 }
 
 TActionClientItem *TActionMenu::ItemOf(const QAction *row) const
@@ -236,6 +247,7 @@ TActionMainMenuBar::TActionMainMenuBar(TActionManager *manager, QWidget *parent)
     setNativeMenuBar(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(true);
+    ApplyColorMap(this);
     connect(&manager->ActionBars(), &TActionBars::Changed, this, &TActionMainMenuBar::Rebuild);
 }
 
@@ -428,6 +440,7 @@ TActionToolBar::TActionToolBar(TActionManager *manager, const QString &caption, 
     // The bars belong to the cool bar, not to a dock area: no Qt bar menu on a right click.
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(true);
+    ApplyColorMap(this);
     connect(&manager->ActionBars(), &TActionBars::Changed, this, &TActionToolBar::Rebuild);
 }
 
