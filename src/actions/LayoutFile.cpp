@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QHash>
 #include <QSet>
 
 #include <cmath>
@@ -356,9 +357,12 @@ TLayoutNames LayoutNamesOf(const TActionManager &manager)
     names.ManagerName = manager.objectName();
     names.ImagesName = manager.ImagesName;
     names.StyleName = manager.StyleName;
-    names.FindAction = [form](const QString &name) -> TCustomAction * {
-        return form ? form->findChild<TCustomAction *>(name, Qt::FindDirectChildrenOnly) : nullptr;
-    };
+    // Resolved through one table built here: a file names hundreds of actions.
+    QHash<QString, TCustomAction *> actions;
+    if (form)
+        for (TCustomAction *action : form->findChildren<TCustomAction *>(Qt::FindDirectChildrenOnly))
+            actions.insert(action->objectName(), action);
+    names.FindAction = [actions](const QString &name) -> TCustomAction * { return actions.value(name); };
     // Bar controls are the bars the manager's entries were designed for.
     QSet<QString> barNames;
     const TActionBars &bars = manager.ActionBars();
