@@ -218,6 +218,16 @@ void TestCustomize::dropsMoveAndAddEntries()
     const TActionClients &items = Bars().FindBar(target)->Items();
     const TActionClientItem &item = items[target == "ActionToolBarSweep" && kind.startsWith("move ") ? index - 1 : index];
     QCOMPARE(item.IsSeparator() ? QStringLiteral("-") : item.Action ? item.Action->Name() : item.Caption, expectedAtIndex);
+
+    // The new arrangement survives the layout file.
+    const QStringList targetItems = Captions(items), sweepItems = Captions(Bar("ActionToolBarSweep"));
+    const QString file = m_dir.filePath(QStringLiteral("VEXA.act"));
+    m_main->ActionManagerTest->SaveLayoutToFile(file);
+    delete m_main;
+    m_main = new TFormVEXAMain;
+    m_main->ActionManagerTest->LoadLayoutFromFile(file);
+    QCOMPARE(Captions(Bars().FindBar(target)->Items()), targetItems);
+    QCOMPARE(Captions(Bar("ActionToolBarSweep")), sweepItems);
 }
 
 void TestCustomize::arrangementSurvivesSaveAndLoad()
