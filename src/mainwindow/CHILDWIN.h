@@ -3,7 +3,17 @@
 
 #include <QWidget>
 
+class QByteArray;
 class QPlainTextEdit;
+class QString;
+
+/*!
+  The text of a document file's bytes. UTF-8, with or without a byte-order
+  mark (the mark is dropped); bytes that are not valid UTF-8 make the whole
+  file decode as Windows-1252. CR LF, CR and LF each end a line and come out
+  as LF. Any other byte, NUL included, stays a character of the text.
+*/
+QString DecodeDocumentText(const QByteArray &bytes);
 
 class TMDIChild : public QWidget
 {
@@ -17,7 +27,8 @@ public:
     /*!
       Shows the text of `fileName` when such a file (not a directory) exists;
       a name without a directory is looked up in the working directory.
-      A file that cannot be read is reported and the editor stays empty.
+      A file that cannot be read is reported and the editor stays empty;
+      a file longer than MaxTextSize is reported without being read.
     */
     void LoadFile(const QString &fileName);
 
