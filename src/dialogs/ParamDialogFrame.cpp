@@ -184,7 +184,7 @@ void TParamDialogFrame::CreateToolBar()
         {&F::BitBtn3, "BitBtn3", QStyle::SP_DialogHelpButton, "&Help", 150},
     };
     for (const BitBtnKind &kind : kinds) {
-        auto *button = new QPushButton(style()->standardIcon(kind.glyph), QString::fromLatin1(kind.caption), ToolBar1);
+        auto *button = new QPushButton(StandardGlyph(kind.glyph), QString::fromLatin1(kind.caption), ToolBar1);
         button->setObjectName(QString::fromLatin1(kind.name));
         button->setIconSize(QSize(16, 16));
         ToolBar1->Place(button, kind.left, 75);

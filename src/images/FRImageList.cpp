@@ -1,5 +1,7 @@
 #include "images/FRImageList.h"
 
+#include <QHash>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIconEngine>
@@ -201,4 +203,13 @@ TFrameImageList::TFrameImageList(QWidget *parent)
 TFrameImageList::~TFrameImageList()
 {
     delete ImageListAll;
+}
+
+QIcon StandardGlyph(QStyle::StandardPixmap pixmap)
+{
+    static QHash<int, QIcon> glyphs;
+    auto it = glyphs.find(int(pixmap));
+    if (it == glyphs.end())
+        it = glyphs.insert(int(pixmap), QApplication::style()->standardIcon(pixmap));
+    return *it;
 }

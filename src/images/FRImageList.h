@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
 
 #include <map>
@@ -90,3 +91,9 @@ public:
 
     TImageList *const ImageListAll;
 };
+
+/*
+    A glyph of the platform's style (OK, Cancel, Help and the like), made once
+    and shared: the style builds each of them from several image files.
+*/
+QIcon StandardGlyph(QStyle::StandardPixmap pixmap);

@@ -408,7 +408,7 @@ void TActionMainMenuBar::UpdateMDIControls()
             {QStyle::SP_TitleBarCloseButton, "Close", nullptr},
         };
         for (const auto &control : controls) {
-            QToolButton *button = makeButton(buttons, style()->standardIcon(control.pixmap), QLatin1String(control.name));
+            QToolButton *button = makeButton(buttons, StandardGlyph(control.pixmap), QLatin1String(control.name));
             auto slot = control.slot;
             connect(button, &QToolButton::clicked, this, [window, slot] {
                 if (!window)

@@ -192,7 +192,7 @@ void CreateDialogPanel(TFormVEXAMain &form)
         auto *button = new TSpeedButton(form.*row.Row);
         button->setObjectName(QString::fromLatin1(row.Name));
         button->setGeometry(row.Left, 0, row.Width, 22);
-        button->SetGlyph(row.Picture >= 0 ? pictures.Icon(row.Picture) : form.style()->standardIcon(row.Standard));
+        button->SetGlyph(row.Picture >= 0 ? pictures.Icon(row.Picture) : StandardGlyph(row.Standard));
         button->Spacing = row.Spacing;
         button->SetTransparent(!row.Opaque);
         button->SetShowHint(row.ShowHint);

@@ -1,5 +1,6 @@
 #include "shell/FVEXAAbout.h"
 
+#include "images/FRImageList.h"
 #include "mainwindow/Panel.h"
 #include "shell/UVEXATools.h"
 
@@ -20,7 +21,7 @@ TFormVEXAAbout::TFormVEXAAbout(QWidget *parent)
     setFixedSize(379, 178);
     Product = MakeProductPanel(this, 128);
     Label2 = MakeLabel(Product.Panel1, "Label2", 120, 104, QStringLiteral("Developed in C++ with the Qt toolkit"));
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(StandardGlyph(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(152, 144, 75, 25);
     BitBtn1->setDefault(true);
