@@ -2,6 +2,7 @@
 //
 // Prints the median time of each, their ratio and the peak resident memory.
 // Usage: bench_docwindow [rounds] [MiB]   (offscreen by default; 5 rounds of a 50 MiB file)
+#include "BenchUtil.h"
 #include "mainwindow/CHILDWIN.h"
 #include "mainwindow/FVEXAMain.h"
 
@@ -46,18 +47,11 @@ QByteArray MakeText(qint64 size)
     return text;
 }
 
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     const qint64 mib = argc > 2 ? std::max(1, atoi(argv[2])) : 50;
@@ -120,15 +114,13 @@ int main(int argc, char *argv[])
     }
     delete main;
     QDir::setCurrent(previousDir);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
 
-    const double bare = Median(bareTimes), window = Median(windowTimes);
+    const double bare = Bench::Median(bareTimes), window = Bench::Median(windowTimes);
     std::printf("file: %lld MiB, %d rounds\n", mib, rounds);
     std::printf("%-36s %12s\n", "benchmark", "median ms");
     std::printf("%-36s %12.1f\n", "bare QPlainTextEdit (baseline)", bare);
     std::printf("%-36s %12.1f\n", "OpenDocumentWindow", window);
     std::printf("%-36s %12.2f\n", "ratio window/baseline (goal <= 1.2)", bare > 0 ? window / bare : 0.0);
-    std::printf("%-36s %12ld\n", "peak RSS (KiB)", usage.ru_maxrss);
+    std::printf("%-36s %12ld\n", "peak RSS (KiB)", Bench::PeakRssKiB());
     return 0;
 }

@@ -8,6 +8,7 @@
 //   (c) SaveLayoutToFile into a temporary directory.
 // Usage: bench_layout [rounds] [copy-to]   (offscreen by default)
 //   copy-to: also keeps the design's layout file there (fuzz/corpus/layout/design.act is made so).
+#include "BenchUtil.h"
 #include "actions/ActnBars.h"
 #include "actions/ActnMan.h"
 #include "actions/CatalogueTest.h"
@@ -54,16 +55,14 @@ double MedianMs(int rounds, const std::function<void()> &step)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Bench::Median(times);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
 

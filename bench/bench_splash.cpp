@@ -3,6 +3,7 @@
 //
 // Each round starts this program again as a child (offscreen unless QT_QPA_PLATFORM is set), so the
 // numbers include loading the program. Usage: bench_splash [rounds]
+#include "BenchUtil.h"
 #include "mainwindow/FVEXAMain.h"
 #include "shell/Application.h"
 #include "shell/Forms.h"
@@ -75,12 +76,6 @@ int RunProgram(int argc, char **argv)
     return 0;
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 struct Child
 {
     double drawnMs = 0, shownMs = 0, waitCpuMs = 0;
@@ -111,8 +106,7 @@ Child Start(const QString &self, const char *mode)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::UseOffscreenByDefault();
     if (argc > 1 && QByteArray(argv[1]) == "bare")
         return RunBare(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "program")
@@ -131,10 +125,10 @@ int main(int argc, char *argv[])
     }
     const double waitMs = 3000.0;
     std::printf("%-44s %10s\n", "benchmark (median)", "value");
-    std::printf("%-44s %10.1f ms\n", "bare program: start to first window drawn", Median(bare));
-    std::printf("%-44s %10.1f ms\n", "start to splash drawn", Median(splash));
-    std::printf("%-44s %10.2f    (goal <= 1.2)\n", "ratio splash/bare", Median(splash) / std::max(0.001, Median(bare)));
-    std::printf("%-44s %10.1f ms (goal <= 100)\n", "end of wait to main window shown", Median(shown));
-    std::printf("%-44s %10.2f %%  (goal < 5)\n", "processor time during the wait", 100.0 * Median(cpu) / waitMs);
+    std::printf("%-44s %10.1f ms\n", "bare program: start to first window drawn", Bench::Median(bare));
+    std::printf("%-44s %10.1f ms\n", "start to splash drawn", Bench::Median(splash));
+    std::printf("%-44s %10.2f    (goal <= 1.2)\n", "ratio splash/bare", Bench::Median(splash) / std::max(0.001, Bench::Median(bare)));
+    std::printf("%-44s %10.1f ms (goal <= 100)\n", "end of wait to main window shown", Bench::Median(shown));
+    std::printf("%-44s %10.2f %%  (goal < 5)\n", "processor time during the wait", 100.0 * Bench::Median(cpu) / waitMs);
     return 0;
 }

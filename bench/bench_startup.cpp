@@ -2,6 +2,7 @@
 //
 // Prints the median build-and-show time of each, their ratio and the peak resident memory.
 // Usage: bench_startup [rounds]   (offscreen by default)
+#include "BenchUtil.h"
 #include "mainwindow/FVEXAMain.h"
 
 #include <QApplication>
@@ -33,8 +34,7 @@ double MedianMs(int rounds, const std::function<QWidget *()> &build)
         delete w;
         QCoreApplication::processEvents();
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Bench::Median(times);
 }
 
 QWidget *BareWindow()
@@ -50,20 +50,17 @@ QWidget *BareWindow()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 30;
 
     const double bare = MedianMs(rounds, BareWindow);
     const double main = MedianMs(rounds, [] { return new TFormVEXAMain; });
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
 
     std::printf("%-28s %12s\n", "benchmark", "median ms");
     std::printf("%-28s %12.3f\n", "bare QMainWindow (baseline)", bare);
     std::printf("%-28s %12.3f\n", "TFormVEXAMain", main);
     std::printf("%-28s %12.2f\n", "ratio main/baseline", bare > 0 ? main / bare : 0.0);
-    std::printf("%-28s %12ld\n", "peak RSS (KiB)", usage.ru_maxrss);
+    std::printf("%-28s %12ld\n", "peak RSS (KiB)", Bench::PeakRssKiB());
     return 0;
 }
