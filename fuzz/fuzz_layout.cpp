@@ -3,6 +3,7 @@
 //
 // Besides not crashing, the reader must keep two promises, checked here:
 // - refused content leaves the bars it was given untouched;
+// - accepted content is valid JSON (Qt's own parser, a second opinion, takes it too);
 // - accepted content, written out again, reads back and writes out byte for byte the same.
 //
 // Built by fuzz/CMakeLists.txt (clang, -DVEXA_FUZZ=ON); run by tools/fuzz.sh. Seeds: fuzz/corpus/layout/.
@@ -12,6 +13,7 @@
 #include "actions/LayoutFile.h"
 
 #include <QHash>
+#include <QJsonDocument>
 #include <QSet>
 
 #include <cstddef>
@@ -76,6 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             __builtin_trap();
         return 0;
     }
+
+    QJsonParseError error{};
+    if (QJsonDocument::fromJson(input, &error).isNull() || error.error != QJsonParseError::NoError)
+        __builtin_trap();
 
     const QByteArray written = WriteLayout(bars, names);
     TActionBars again;

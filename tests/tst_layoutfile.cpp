@@ -428,6 +428,8 @@ private slots:
     void everyFieldSurvivesTheFile_data();
     void everyFieldSurvivesTheFile();
     void customisedArrangementSurvivesButNotToolbarVisibility();
+    void equivalentTextReadsAlike_data();
+    void equivalentTextReadsAlike();
 
     // Reading what cannot be read.
     void unopenableFileThrowsAndChangesNothing_data();
@@ -649,6 +651,45 @@ void TestLayoutFile::everyFieldSurvivesTheFile()
     QCOMPARE(WriteLayout(read, m_shared->names()), content);
 }
 
+// The same layout in other valid JSON spellings: a hand-edited file that means the same reads the same.
+void TestLayoutFile::equivalentTextReadsAlike_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("firstCaption");  // of the menu bar's first entry
+
+    const QByteArray design = m_designFile;
+    auto replaceFirst = [&design](const QByteArray &from, const QByteArray &to) {
+        QByteArray edited = design;
+        const qsizetype at = edited.indexOf(from);
+        return at < 0 ? QByteArray() : edited.replace(at, from.size(), to);
+    };
+    const QString file = QStringLiteral("&File");
+    QTest::newRow("as written") << design << file;
+    QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + design << file;
+    QTest::newRow("CR LF and tabs") << QByteArray(design).replace("\n", "\r\n").replace("    ", "\t") << file;
+    QTest::newRow("no white space") << QJsonDocument::fromJson(design).toJson(QJsonDocument::Compact) << file;
+    QTest::newRow("escaped key") << replaceFirst("\"Caption\"", "\"Capt\\u0069on\"") << file;
+    QTest::newRow("escaped text") << replaceFirst("\"&File\"", "\"\\u0026F\\/i\\\"le\\n\"")
+                                  << QStringLiteral("&F/i\"le\n");
+    QTest::newRow("UTF-8 text") << replaceFirst("\"&File\"", "\"&Datei \xC3\xA4\xE2\x82\xAC\xF0\x9F\x93\x81\"")
+                                << QStringLiteral("&Datei \u00E4\u20AC\U0001F4C1");
+    QTest::newRow("surrogate pair") << replaceFirst("\"&File\"", "\"\\ud83d\\uDCC1\"") << QStringLiteral("\U0001F4C1");
+    QTest::newRow("number spellings") << replaceFirst("\"Version\": 1", "\"Version\": 1.0e0") << file;
+}
+
+void TestLayoutFile::equivalentTextReadsAlike()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, firstCaption);
+    QVERIFY(!content.isEmpty());
+    TActionBars read;
+    QString error;
+    QVERIFY2(ReadLayout(content, m_shared->names(), read, &error), qPrintable(error));
+    const std::unique_ptr<TActionBars> expected = Copy(m_shared->bars());
+    (*expected)[0].Items()[0].Caption = firstCaption;
+    QCOMPARE(Diff(read, *expected), QString());
+}
+
 void TestLayoutFile::customisedArrangementSurvivesButNotToolbarVisibility()
 {
     QTemporaryDir dir;
@@ -758,6 +799,34 @@ void TestLayoutFile::damagedFileKeepsDesignAndOffersDelete_data()
     add("truncated", m_designFile.left(m_designFile.size() / 2));
     add("one byte short", m_designFile.left(m_designFile.trimmed().size() - 1));
     add("trailing garbage", m_designFile + "x");
+    add("second document", m_designFile + m_designFile);
+    add("comment", "// layout\n" + m_designFile);
+    auto raw = [this](const QByteArray &from, const QByteArray &to) {
+        QByteArray edited = m_designFile;
+        const qsizetype at = edited.indexOf(from);
+        if (at < 0)
+            qFatal("no \"%s\" in the design file", from.constData());
+        return edited.replace(at, from.size(), to);
+    };
+    add("key twice", raw("\"Format\": ", "\"Format\": \"x\", \"Format\": "));
+    add("key not a text", raw("\"Format\": ", "Format: "));
+    add("single quotes", raw("\"&File\"", "'&File'"));
+    add("trailing comma", raw("\"Version\": 1", "\"Version\": 1,"));
+    add("lone high surrogate", raw("\"&File\"", "\"\\ud800x\""));
+    add("lone low surrogate", raw("\"&File\"", "\"\\udc00\""));
+    add("unknown escape", raw("\"&File\"", "\"\\q\""));
+    add("short \\u escape", raw("\"&File\"", "\"\\u12\""));
+    add("not UTF-8", raw("\"&File\"", "\"\xC3(\""));
+    add("overlong UTF-8", raw("\"&File\"", "\"\xC0\xAF\""));
+    add("encoded surrogate", raw("\"&File\"", "\"\xED\xA0\x80\""));
+    add("raw tab in a text", raw("\"&File\"", "\"&\tFile\""));
+    add("unfinished text", m_designFile.left(m_designFile.indexOf("&File") + 2));
+    add("leading zero", raw("\"Version\": 1", "\"Version\": 01"));
+    add("plus sign", raw("\"Version\": 1", "\"Version\": +1"));
+    add("bare point", raw("\"Version\": 1", "\"Version\": 1."));
+    add("number beyond double", raw("\"Left\": 592", "\"Left\": 1e999"));
+    add("true misspelt", raw("\"Visible\": true", "\"Visible\": True"));
+    add("null", raw("\"Visible\": true", "\"Visible\": null"));
     QByteArray random(4096, Qt::Uninitialized);
     QRandomGenerator generator(20240613);
     for (char &c : random)

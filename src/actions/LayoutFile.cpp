@@ -4,6 +4,7 @@
 #include "actions/ActnList.h"
 #include "actions/ActionHost.h"
 #include "actions/ActnMan.h"
+#include "actions/JsonCursor.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -103,248 +104,286 @@ QJsonObject ListToJson(const TActionClients &list, const TLayoutNames &names)
 
 // ---------------------------------------------------------------- reading
 
-struct Reader
+bool StartsNumber(char c)
 {
-    const TLayoutNames &names;
-    QString error;
-    int itemCount = 0;
+    return c == '-' || (c >= '0' && c <= '9');
+}
 
-    bool Fail(const QString &why)
+/*!
+  Reads the file straight into a bar collection. Each object of the file is
+  checked against the members its place allows; an unknown, repeated or
+  missing member, a value of the wrong type or range, or a name that does
+  not resolve fails the whole read.
+*/
+class Reader
+{
+public:
+    Reader(QByteArrayView text, const TLayoutNames &names)
+        : m_in(text), m_names(names), m_prefix(names.FormName + QLatin1Char('.'))
     {
-        if (error.isEmpty())
-            error = why;
-        return false;
     }
 
-    bool CheckKeys(const QJsonObject &o, std::initializer_list<const char *> allowed, const QString &where)
+    bool Layout(TActionBars &bars)
     {
-        for (auto it = o.begin(); it != o.end(); ++it) {
-            bool known = false;
-            for (const char *k : allowed)
-                known = known || it.key() == QLatin1String(k);
-            if (!known)
-                return Fail(QStringLiteral("unknown key \"%1\" in %2").arg(it.key(), where));
-        }
-        return true;
-    }
-
-    bool Int(const QJsonObject &o, const char *key, int &out, int min, int max, bool required)
-    {
-        const QJsonValue v = o.value(QLatin1String(key));
-        if (v.isUndefined())
-            return !required || Fail(QStringLiteral("missing \"%1\"").arg(QLatin1String(key)));
-        const double d = v.toDouble(NAN);
-        if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d) || d < min || d > max)
-            return Fail(QStringLiteral("\"%1\" is not a whole number from %2 to %3").arg(QLatin1String(key)).arg(min).arg(max));
-        out = int(d);
-        return true;
-    }
-
-    bool Bool(const QJsonObject &o, const char *key, bool &out, bool required = false)
-    {
-        const QJsonValue v = o.value(QLatin1String(key));
-        if (v.isUndefined())
-            return !required || Fail(QStringLiteral("missing \"%1\"").arg(QLatin1String(key)));
-        if (!v.isBool())
-            return Fail(QStringLiteral("\"%1\" is not true or false").arg(QLatin1String(key)));
-        out = v.toBool();
-        return true;
-    }
-
-    bool String(const QJsonObject &o, const char *key, QString &out, bool required)
-    {
-        const QJsonValue v = o.value(QLatin1String(key));
-        if (v.isUndefined())
-            return !required || Fail(QStringLiteral("missing \"%1\"").arg(QLatin1String(key)));
-        if (!v.isString())
-            return Fail(QStringLiteral("\"%1\" is not a text").arg(QLatin1String(key)));
-        out = v.toString();
-        return true;
-    }
-
-    bool Color(const QJsonObject &o, QColor &out)
-    {
-        QString text;
-        if (!String(o, "Color", text, false))
-            return false;
-        if (text.isNull())
-            return true;
-        out = QColor::fromString(text);
-        return out.isValid() || Fail(QStringLiteral("bad colour \"%1\"").arg(text));
-    }
-
-    bool Changes(const QJsonObject &o, TChangesAllowed &out, bool required)
-    {
-        const QJsonValue v = o.value(QLatin1String("ChangesAllowed"));
-        if (v.isUndefined())
-            return !required || Fail(QStringLiteral("missing \"ChangesAllowed\""));
-        if (!v.isArray())
-            return Fail(QStringLiteral("\"ChangesAllowed\" is not a list"));
-        TChangesAllowed result = 0;
-        for (const QJsonValue &e : v.toArray()) {
-            int bit = -1;
-            for (int i = 0; i < 3; ++i)
-                if (e.isString() && e.toString() == QLatin1String(kChanges[i]))
-                    bit = i;
-            if (bit < 0 || (result & (1u << bit)))
-                return Fail(QStringLiteral("bad entry in \"ChangesAllowed\""));
-            result |= 1u << bit;
-        }
-        out = result;
-        return true;
-    }
-
-    // "FormVEXAMain.Name" -> "Name"
-    bool Unqualify(const QString &qualified, QString &name)
-    {
-        const QString prefix = names.FormName + QLatin1Char('.');
-        if (!qualified.startsWith(prefix) || qualified.size() == prefix.size())
-            return Fail(QStringLiteral("\"%1\" is not a component of %2").arg(qualified, names.FormName));
-        name = qualified.mid(prefix.size());
-        return true;
-    }
-
-    bool List(const QJsonValue &value, TActionClients &list, int depth)
-    {
-        if (depth > kMaxDepth)
-            return Fail(QStringLiteral("entries nested too deeply"));
-        if (!value.isObject())
-            return Fail(QStringLiteral("an item list is not an object"));
-        const QJsonObject o = value.toObject();
-        if (!CheckKeys(o, {"CaptionOptions", "AutoHotKeys", "HideUnused", "SmallIcons", "Customizable", "Items"},
-                       QStringLiteral("an item list")))
-            return false;
-        QString options = QLatin1String(kCaptionOptions[int(TCaptionOptions::coSelective)]);
-        if (!String(o, "CaptionOptions", options, false))
-            return false;
-        int option = -1;
-        for (int i = 0; i < 3; ++i)
-            if (options == QLatin1String(kCaptionOptions[i]))
-                option = i;
-        if (option < 0)
-            return Fail(QStringLiteral("bad caption option \"%1\"").arg(options));
-        list.CaptionOptions = TCaptionOptions(option);
-        if (!Bool(o, "AutoHotKeys", list.AutoHotKeys) || !Bool(o, "HideUnused", list.HideUnused)
-            || !Bool(o, "SmallIcons", list.SmallIcons) || !Bool(o, "Customizable", list.Customizable))
-            return false;
-        const QJsonValue items = o.value(QLatin1String("Items"));
-        if (!items.isArray())
-            return Fail(QStringLiteral("an item list has no \"Items\" list"));
-        for (const QJsonValue &item : items.toArray())
-            if (!Item(item, list.Add(), depth))
-                return false;
-        return true;
-    }
-
-    bool Item(const QJsonValue &value, TActionClientItem &item, int depth)
-    {
-        if (++itemCount > kMaxItems)
-            return Fail(QStringLiteral("too many entries"));
-        if (!value.isObject())
-            return Fail(QStringLiteral("an entry is not an object"));
-        const QJsonObject o = value.toObject();
-        if (!CheckKeys(o, {"Action", "Caption", "ImageIndex", "ShortCut", "UsageCount", "LastSession", "Visible",
-                           "ChangesAllowed", "ShowCaption", "ShowGlyph", "ShowShortCut", "HelpContext", "MergeIndex",
-                           "Tag", "Color", "Items", "ContextItems"},
-                       QStringLiteral("an entry")))
-            return false;
-        QString action;
-        if (!String(o, "Action", action, false))
-            return false;
-        if (!action.isNull()) {
-            QString name;
-            if (!Unqualify(action, name))
-                return false;
-            TCustomAction *found = names.FindAction ? names.FindAction(name) : nullptr;
-            if (!found)
-                return Fail(QStringLiteral("unknown action \"%1\"").arg(action));
-            item.Action = found;
-        }
-        int shortCut = 0;
-        if (!String(o, "Caption", item.Caption, true)
-            || !Int(o, "ImageIndex", item.ImageIndex, -1, kImageCount - 1, true)
-            || !Int(o, "ShortCut", shortCut, 0, 0xFFFF, true)
-            || !Int(o, "UsageCount", item.UsageCount, -1, INT_MAX, true)
-            || !Int(o, "LastSession", item.LastSession, 0, INT_MAX, true) || !Bool(o, "Visible", item.Visible, true)
-            || !Changes(o, item.ChangesAllowed, true) || !Bool(o, "ShowCaption", item.ShowCaption)
-            || !Bool(o, "ShowGlyph", item.ShowGlyph) || !Bool(o, "ShowShortCut", item.ShowShortCut)
-            || !Int(o, "HelpContext", item.HelpContext, INT_MIN, INT_MAX, false)
-            || !Int(o, "MergeIndex", item.MergeIndex, INT_MIN, INT_MAX, false)
-            || !Int(o, "Tag", item.Tag, INT_MIN, INT_MAX, false) || !Color(o, item.Color))
-            return false;
-        item.ShortCut = TShortCut(shortCut);
-        if (o.contains(QLatin1String("Items")) && !List(o.value(QLatin1String("Items")), item.Items(), depth + 1))
-            return false;
-        if (o.contains(QLatin1String("ContextItems"))
-            && !List(o.value(QLatin1String("ContextItems")), item.EnsureContextItems(), depth + 1))
-            return false;
-        return true;
-    }
-
-    bool Bar(const QJsonValue &value, TActionBarItem &bar)
-    {
-        if (!value.isObject())
-            return Fail(QStringLiteral("a bar entry is not an object"));
-        const QJsonObject o = value.toObject();
-        if (!CheckKeys(o, {"ActionBar", "Items", "ContextItems", "ChangesAllowed", "Visible", "AutoSize", "Color"},
-                       QStringLiteral("a bar entry")))
-            return false;
-        QString qualified;
-        if (!String(o, "ActionBar", qualified, false))
-            return false;
-        if (!qualified.isNull()) {
-            if (!Unqualify(qualified, bar.ActionBar))
-                return false;
-            if (!names.IsBarControl || !names.IsBarControl(bar.ActionBar))
-                return Fail(QStringLiteral("unknown bar \"%1\"").arg(qualified));
-        }
-        if (!Changes(o, bar.ChangesAllowed, false) || !Bool(o, "Visible", bar.Visible)
-            || !Bool(o, "AutoSize", bar.AutoSize) || !Color(o, bar.Color))
-            return false;
-        if (!List(o.value(QLatin1String("Items")), bar.Items(), 0))
-            return false;
-        if (o.contains(QLatin1String("ContextItems"))
-            && !List(o.value(QLatin1String("ContextItems")), bar.EnsureContextItems(), 0))
-            return false;
-        return true;
-    }
-
-    bool Layout(const QJsonObject &root, TActionBars &bars)
-    {
-        if (!CheckKeys(root, {"Format", "Version", "Object", "Class", "ActionBars", "Images", "StyleName", "Left", "Top"},
-                       QStringLiteral("the file")))
-            return false;
+        if (m_in.Peek() != '{')
+            return Fail(QStringLiteral("not a layout file of this program"));
+        static const char *const keys[] = {"Format", "Version", "Object", "Class", "ActionBars",
+                                           "Images", "StyleName", "Left", "Top"};
         QString format, object, cls, images, style;
         int version = 0, left = 0, top = 0;
-        if (!String(root, "Format", format, true) || !Int(root, "Version", version, 0, INT_MAX, true)
-            || !String(root, "Object", object, true) || !String(root, "Class", cls, true)
-            || !String(root, "Images", images, false) || !String(root, "StyleName", style, false)
-            || !Int(root, "Left", left, INT_MIN, INT_MAX, false) || !Int(root, "Top", top, INT_MIN, INT_MAX, false))
+        const bool read = Members(keys, 0x1F, "the file", [&](int k) {
+            switch (k) {
+            case 0: return Text(keys[k], format);
+            case 1: return Int(keys[k], version, 0, INT_MAX);
+            case 2: return Text(keys[k], object);
+            case 3: return Text(keys[k], cls);
+            case 4: return ActionBars(bars);
+            case 5: return Text(keys[k], images);
+            case 6: return Text(keys[k], style);
+            case 7: return Int(keys[k], left, INT_MIN, INT_MAX);
+            default: return Int(keys[k], top, INT_MIN, INT_MAX);
+            }
+        });
+        if (!read)
             return false;
         if (format != kFormat)
             return Fail(QStringLiteral("not a layout file of this program"));
         if (version != kVersion)
             return Fail(QStringLiteral("layout version %1 is not supported").arg(version));
-        if (object != names.ManagerName || cls != QLatin1String("TActionManager"))
-            return Fail(QStringLiteral("the file holds \"%1\", not \"%2\"").arg(object, names.ManagerName));
-        const QJsonValue actionBars = root.value(QLatin1String("ActionBars"));
-        if (!actionBars.isObject())
-            return Fail(QStringLiteral("missing \"ActionBars\""));
-        const QJsonObject ab = actionBars.toObject();
-        if (!CheckKeys(ab, {"SessionCount", "ShowHints", "HintShortCuts", "Customizable", "Items"},
-                       QStringLiteral("\"ActionBars\"")))
+        if (object != m_names.ManagerName || cls != QLatin1String("TActionManager"))
+            return Fail(QStringLiteral("the file holds \"%1\", not \"%2\"").arg(object, m_names.ManagerName));
+        return m_in.AtEnd() || Fail(QStringLiteral("more after the layout"));
+    }
+
+    QString Error() const { return m_in.Error(); }
+
+private:
+    bool Fail(const QString &why) { return m_in.Fail(why); }
+
+    /*!
+      Reads an object whose members may be `keys`; `read(index)` reads the
+      value of the member with that key. The keys whose bits are set in
+      `required` must be there; `where` names the object in a failure.
+    */
+    template<size_t N, class Read>
+    bool Members(const char *const (&keys)[N], unsigned required, const char *where, Read &&read)
+    {
+        static_assert(N <= 32);
+        unsigned seen = 0;
+        const bool done = m_in.Object([&](QByteArrayView key) {
+            int index = -1;
+            for (size_t i = 0; i < N && index < 0; ++i)
+                if (key == QByteArrayView(keys[i]))
+                    index = int(i);
+            if (index < 0)
+                return Fail(QStringLiteral("unknown key \"%1\" in %2").arg(QString::fromUtf8(key), QLatin1String(where)));
+            if (seen & (1u << index))
+                return Fail(QStringLiteral("\"%1\" twice in %2").arg(QLatin1String(keys[index]), QLatin1String(where)));
+            seen |= 1u << index;
+            return read(index);
+        });
+        if (!done)
             return false;
-        if (!Int(ab, "SessionCount", bars.SessionCount, 0, INT_MAX, true) || !Bool(ab, "ShowHints", bars.ShowHints)
-            || !Bool(ab, "HintShortCuts", bars.HintShortCuts) || !Bool(ab, "Customizable", bars.Customizable))
-            return false;
-        const QJsonValue entries = ab.value(QLatin1String("Items"));
-        if (!entries.isArray())
-            return Fail(QStringLiteral("\"ActionBars\" has no \"Items\" list"));
-        for (const QJsonValue &entry : entries.toArray())
-            if (!Bar(entry, bars.Add()))
-                return false;
+        for (size_t i = 0; i < N; ++i)
+            if ((required & (1u << i)) && !(seen & (1u << i)))
+                return Fail(QStringLiteral("missing \"%1\" in %2").arg(QLatin1String(keys[i]), QLatin1String(where)));
         return true;
     }
+
+    bool Int(const char *key, int &out, double min, double max)
+    {
+        double d = 0;
+        if (!StartsNumber(m_in.Peek()) || !m_in.Number(d) || d != std::floor(d) || d < min || d > max)
+            return Fail(QStringLiteral("\"%1\" is not a whole number from %2 to %3")
+                            .arg(QLatin1String(key)).arg(qint64(min)).arg(qint64(max)));
+        out = int(d);
+        return true;
+    }
+
+    bool Bool(const char *key, bool &out)
+    {
+        const char c = m_in.Peek();
+        if (c != 't' && c != 'f')
+            return Fail(QStringLiteral("\"%1\" is not true or false").arg(QLatin1String(key)));
+        return m_in.Bool(out);
+    }
+
+    bool Text(const char *key, QString &out)
+    {
+        if (m_in.Peek() != '"')
+            return Fail(QStringLiteral("\"%1\" is not a text").arg(QLatin1String(key)));
+        return m_in.String(out);
+    }
+
+    bool Color(QColor &out)
+    {
+        QString text;
+        if (!Text("Color", text))
+            return false;
+        out = QColor::fromString(text);
+        return out.isValid() || Fail(QStringLiteral("bad colour \"%1\"").arg(text));
+    }
+
+    bool Changes(TChangesAllowed &out)
+    {
+        if (m_in.Peek() != '[')
+            return Fail(QStringLiteral("\"ChangesAllowed\" is not a list"));
+        TChangesAllowed result = 0;
+        const bool read = m_in.Array([&] {
+            QString text;
+            if (!Text("ChangesAllowed", text))
+                return false;
+            int bit = -1;
+            for (int i = 0; i < 3; ++i)
+                if (text == QLatin1String(kChanges[i]))
+                    bit = i;
+            if (bit < 0 || (result & (1u << bit)))
+                return Fail(QStringLiteral("bad entry in \"ChangesAllowed\""));
+            result |= 1u << bit;
+            return true;
+        });
+        out = result;
+        return read;
+    }
+
+    //! "FormVEXAMain.Name" -> "Name"
+    bool Qualified(const char *key, QString &name)
+    {
+        QString qualified;
+        if (!Text(key, qualified))
+            return false;
+        if (!qualified.startsWith(m_prefix) || qualified.size() == m_prefix.size())
+            return Fail(QStringLiteral("\"%1\" is not a component of %2").arg(qualified, m_names.FormName));
+        name = qualified.mid(m_prefix.size());
+        return true;
+    }
+
+    bool List(TActionClients &list, int depth)
+    {
+        if (depth > kMaxDepth)
+            return Fail(QStringLiteral("entries nested too deeply"));
+        if (m_in.Peek() != '{')
+            return Fail(QStringLiteral("an item list is not an object"));
+        static const char *const keys[] = {"CaptionOptions", "AutoHotKeys", "HideUnused",
+                                           "SmallIcons",     "Customizable", "Items"};
+        return Members(keys, 1u << 5, "an item list", [&](int k) {
+            switch (k) {
+            case 0: {
+                QString options;
+                if (!Text(keys[k], options))
+                    return false;
+                for (int i = 0; i < 3; ++i)
+                    if (options == QLatin1String(kCaptionOptions[i])) {
+                        list.CaptionOptions = TCaptionOptions(i);
+                        return true;
+                    }
+                return Fail(QStringLiteral("bad caption option \"%1\"").arg(options));
+            }
+            case 1: return Bool(keys[k], list.AutoHotKeys);
+            case 2: return Bool(keys[k], list.HideUnused);
+            case 3: return Bool(keys[k], list.SmallIcons);
+            case 4: return Bool(keys[k], list.Customizable);
+            default:
+                if (m_in.Peek() != '[')
+                    return Fail(QStringLiteral("an item list has no \"Items\" list"));
+                return m_in.Array([&] { return Item(list.Add(), depth); });
+            }
+        });
+    }
+
+    bool Item(TActionClientItem &item, int depth)
+    {
+        if (++m_itemCount > kMaxItems)
+            return Fail(QStringLiteral("too many entries"));
+        if (m_in.Peek() != '{')
+            return Fail(QStringLiteral("an entry is not an object"));
+        static const char *const keys[] = {"Action",      "Caption",     "ImageIndex", "ShortCut",     "UsageCount",
+                                           "LastSession", "Visible",     "ChangesAllowed", "ShowCaption", "ShowGlyph",
+                                           "ShowShortCut", "HelpContext", "MergeIndex", "Tag",          "Color",
+                                           "Items",       "ContextItems"};
+        // Caption to ChangesAllowed are always written.
+        constexpr unsigned required = 0xFE;
+        return Members(keys, required, "an entry", [&](int k) {
+            switch (k) {
+            case 0: {
+                QString name;
+                if (!Qualified(keys[k], name))
+                    return false;
+                item.Action = m_names.FindAction ? m_names.FindAction(name) : nullptr;
+                return item.Action || Fail(QStringLiteral("unknown action \"%1.%2\"").arg(m_names.FormName, name));
+            }
+            case 1: return Text(keys[k], item.Caption);
+            case 2: return Int(keys[k], item.ImageIndex, -1, kImageCount - 1);
+            case 3: {
+                int shortCut = 0;
+                if (!Int(keys[k], shortCut, 0, 0xFFFF))
+                    return false;
+                item.ShortCut = TShortCut(shortCut);
+                return true;
+            }
+            case 4: return Int(keys[k], item.UsageCount, -1, INT_MAX);
+            case 5: return Int(keys[k], item.LastSession, 0, INT_MAX);
+            case 6: return Bool(keys[k], item.Visible);
+            case 7: return Changes(item.ChangesAllowed);
+            case 8: return Bool(keys[k], item.ShowCaption);
+            case 9: return Bool(keys[k], item.ShowGlyph);
+            case 10: return Bool(keys[k], item.ShowShortCut);
+            case 11: return Int(keys[k], item.HelpContext, INT_MIN, INT_MAX);
+            case 12: return Int(keys[k], item.MergeIndex, INT_MIN, INT_MAX);
+            case 13: return Int(keys[k], item.Tag, INT_MIN, INT_MAX);
+            case 14: return Color(item.Color);
+            case 15: return List(item.Items(), depth + 1);
+            default: return List(item.EnsureContextItems(), depth + 1);
+            }
+        });
+    }
+
+    bool Bar(TActionBarItem &bar)
+    {
+        if (m_in.Peek() != '{')
+            return Fail(QStringLiteral("a bar entry is not an object"));
+        static const char *const keys[] = {"ActionBar", "Items", "ContextItems", "ChangesAllowed",
+                                           "Visible",   "AutoSize", "Color"};
+        return Members(keys, 1u << 1, "a bar entry", [&](int k) {
+            switch (k) {
+            case 0:
+                if (!Qualified(keys[k], bar.ActionBar))
+                    return false;
+                return (m_names.IsBarControl && m_names.IsBarControl(bar.ActionBar))
+                    || Fail(QStringLiteral("unknown bar \"%1.%2\"").arg(m_names.FormName, bar.ActionBar));
+            case 1: return List(bar.Items(), 0);
+            case 2: return List(bar.EnsureContextItems(), 0);
+            case 3: return Changes(bar.ChangesAllowed);
+            case 4: return Bool(keys[k], bar.Visible);
+            case 5: return Bool(keys[k], bar.AutoSize);
+            default: return Color(bar.Color);
+            }
+        });
+    }
+
+    bool ActionBars(TActionBars &bars)
+    {
+        if (m_in.Peek() != '{')
+            return Fail(QStringLiteral("\"ActionBars\" is not an object"));
+        static const char *const keys[] = {"SessionCount", "ShowHints", "HintShortCuts", "Customizable", "Items"};
+        return Members(keys, 1u << 0 | 1u << 4, "\"ActionBars\"", [&](int k) {
+            switch (k) {
+            case 0: return Int(keys[k], bars.SessionCount, 0, INT_MAX);
+            case 1: return Bool(keys[k], bars.ShowHints);
+            case 2: return Bool(keys[k], bars.HintShortCuts);
+            case 3: return Bool(keys[k], bars.Customizable);
+            default:
+                if (m_in.Peek() != '[')
+                    return Fail(QStringLiteral("\"ActionBars\" has no \"Items\" list"));
+                return m_in.Array([&] { return Bar(bars.Add()); });
+            }
+        });
+    }
+
+    TJsonCursor m_in;
+    const TLayoutNames &m_names;
+    const QString m_prefix;
+    int m_itemCount = 0;
 };
 
 } // namespace
@@ -431,16 +470,10 @@ bool ReadLayout(const QByteArray &content, const TLayoutNames &names, TActionBar
     };
     if (content.size() > kMaxFileSize)
         return fail(QStringLiteral("file too large"));
-    QJsonParseError parseError{};
-    const QJsonDocument doc = QJsonDocument::fromJson(content, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail(parseError.errorString());
-    if (!doc.isObject())
-        return fail(QStringLiteral("not a layout file of this program"));
     TActionBars read;
-    Reader reader{names, {}, 0};
-    if (!reader.Layout(doc.object(), read))
-        return fail(reader.error);
+    Reader reader(content, names);
+    if (!reader.Layout(read))
+        return fail(reader.Error());
     bars.Assign(read);
     return true;
 }

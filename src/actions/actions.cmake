@@ -11,6 +11,9 @@ target_sources(vexacore PRIVATE
   src/actions/ActnBars.h src/actions/ActnBars.cpp
   src/actions/CatalogueTest.h src/actions/CatalogueBuild.cpp
 )
-target_sources(vexacore PRIVATE src/actions/LayoutFile.h src/actions/LayoutFile.cpp)
+target_sources(vexacore PRIVATE
+  src/actions/JsonCursor.h src/actions/JsonCursor.cpp
+  src/actions/LayoutFile.h src/actions/LayoutFile.cpp
+)
 target_sources(vexacore PRIVATE src/actions/HotKeys.h src/actions/HotKeys.cpp)
 target_sources(vexacore PRIVATE src/actions/CatalogueChecklist.cpp)
