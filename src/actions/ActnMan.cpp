@@ -1,4 +1,5 @@
 #include "actions/ActnMan.h"
+#include "shell/Trace.h"
 
 #include "actions/ActnBars.h"
 #include "actions/ActnList.h"
@@ -76,8 +77,10 @@ bool TActionManager::ExecuteAction(TCustomAction &action)
     } else {
         handled = action.ExecuteTarget(m_host);
     }
-    if (guard)
+    if (guard) {
+        qCDebug(lcActions, "executed %s", qUtf8Printable(action.Name()));
         emit ActionExecuted(&action);
+    }
     return handled;
 }
 

@@ -1,12 +1,14 @@
 #include "mainwindow/CHILDWIN.h"
 
 #include "actions/ShortCutDispatcher.h"
+#include "shell/Trace.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStringDecoder>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 static_assert(TMDIChild::MaxTextSize >= 64LL * 1024 * 1024, "the editor takes texts of at least 64 MiB");
@@ -81,6 +83,14 @@ TMDIChild::TMDIChild(QWidget *parent) : QWidget(parent)
     Memo1->setTabChangesFocus(true);
     layout->addWidget(Memo1);
     resize(282, 180);
+    if (lcDocuments().isDebugEnabled()) {
+        auto trace = [this](const char *what) {
+            qCDebug(lcDocuments, "%s: %s, %d characters, caret at %d", qUtf8Printable(windowTitle()), what,
+                    Memo1->document()->characterCount() - 1, Memo1->textCursor().position());
+        };
+        connect(Memo1, &QPlainTextEdit::textChanged, this, [trace] { trace("text changed"); });
+        connect(Memo1, &QPlainTextEdit::cursorPositionChanged, this, [trace] { trace("caret moved"); });
+    }
     // A document window has no managers of its own: its keys go on to the main window's.
     TShortCutDispatcher::Instance().RegisterForm(this, {});
 }

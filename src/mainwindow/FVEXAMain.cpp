@@ -1,4 +1,5 @@
 #include "mainwindow/FVEXAMain.h"
+#include "shell/Trace.h"
 
 #include "actions/ActnBars.h"
 #include "actions/ActnMan.h"
@@ -183,12 +184,14 @@ void TFormVEXAMain::FormCreate(QObject *)
         ~SplashGuard()
         {
             delete FormVEXAStartup;
+            qCDebug(lcStartup, "splash freed");
             FormVEXAStartup = nullptr;
         }
     } splashGuard;
     FormVEXAStartup = new TFormVEXAStartup(nullptr);
     try {
         FormVEXAStartup->ShowPainted();
+        qCDebug(lcStartup, "splash painted");
     } catch (const std::exception &) {
         // A splash that cannot be shown does not stop the start.
     }
@@ -295,13 +298,17 @@ void TFormVEXAMain::ShowCustomizeDialog(TActionManager &manager, bool stayOnTop)
 
 bool TFormVEXAMain::ErrorQuestion(const QString &text)
 {
-    return QMessageBox::critical(this, Application ? Application->Title() : windowTitle(), text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+    qCDebug(lcMessages, "question: %s", qUtf8Printable(text));
+    const bool yes = QMessageBox::critical(this, Application ? Application->Title() : windowTitle(), text,
+                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+                     == QMessageBox::Yes;
+    qCDebug(lcMessages, "answer: %s", yes ? "Yes" : "No");
+    return yes;
 }
 
 void TFormVEXAMain::ShowMessage(const QString &text)
 {
+    qCDebug(lcMessages, "message: %s", qUtf8Printable(text));
     QMessageBox box(QMessageBox::NoIcon, Application ? Application->Title() : windowTitle(), text, QMessageBox::Ok, this);
     box.exec();
 }

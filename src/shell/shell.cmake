@@ -5,4 +5,5 @@ target_sources(vexacore PRIVATE
   src/shell/Forms.h src/shell/Forms.cpp
   src/shell/ProductPanel.h src/shell/ProductPanel.cpp
   src/shell/TickCount.h src/shell/TickCount.cpp
+  src/shell/Trace.h src/shell/Trace.cpp
 )
