@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build binutils
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core fontconfig e2fsprogs
-  xvfb xauth openbox xdotool x11-utils x11-xkb-utils imagemagick
+  xvfb xauth openbox xdotool x11-utils x11-xkb-utils imagemagick desktop-file-utils
 )
 
 missing=()
