@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace Bench {
@@ -33,6 +34,16 @@ inline long PeakRssKiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+/*!
+  One row of the summary table that tools/bench.sh gathers from all benchmarks: what was measured,
+  its value and its baseline's, from the same run, and the goal for their ratio ("" for none).
+*/
+inline void SummaryRow(const char *what, double value, double baseline, const char *unit, const char *goal)
+{
+    std::printf("summary\t%s\t%.3f\t%.3f\t%s\t%.2f\t%s\n", what, value, baseline, unit,
+                baseline > 0 ? value / baseline : 0.0, goal);
 }
 
 } // namespace Bench

@@ -109,6 +109,7 @@ int main(int argc, char *argv[])
     std::printf("%-40s %12.2f   (goal <= 1.5)\n", "ratio b/a", build > 0 ? load / build : 0.0);
     std::printf("%-40s %12.3f\n", "(c) save the layout file", save);
     std::printf("%-40s %12d bytes, %d rounds\n", "layout file", int(content.size()), rounds);
+    Bench::SummaryRow("loading the layout file / building the bars from the design", load, build, "ms", "<= 1.5");
     if (host.prompts)
         std::printf("unexpected prompts: %d\n", host.prompts);
     return host.prompts ? 1 : 0;

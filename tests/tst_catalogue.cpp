@@ -111,6 +111,7 @@ private slots:
     void positions_data();
     void positions();
     void shortCutsUnique();
+    void keyboardReferenceInReadme();
     void hints_data();
     void hints();
     void handlers();
@@ -274,6 +275,55 @@ void TestCatalogue::shortCutsUnique()
         QVERIFY2(!ShortCutToText(row.ShortCut).isEmpty(), row.Name);
     }
     QCOMPARE(seen.size(), 58);
+}
+
+// The README's keyboard reference: every shortcut of the catalogue, in menu bar order (the menu
+// it is found under, top-level menus from left to right), then any not on the menu bar by category.
+// Written by this test when VEXA_UPDATE_README=1 is set, checked otherwise.
+QString KeyboardReference()
+{
+    QString table = QStringLiteral("| Keys | Command | Menu |\n|---|---|---|\n");
+    QSet<QString> listed;
+    auto add = [&](const TActionRow &row, const QString &menu) {
+        if (!row.ShortCut || listed.contains(Text(row.Name)))
+            return;
+        listed.insert(Text(row.Name));
+        table += QStringLiteral("| %1 | %2 | %3 |\n").arg(ShortCutToText(row.ShortCut), StripAmpersands(Text(row.Caption)), menu);
+    };
+    QString menu;
+    for (const TBarItemRow &item : FindBar(QStringLiteral("MenuBarTest"))->Items) {
+        if (item.Level == 0)
+            menu = StripAmpersands(Text(item.Caption));
+        if (const TActionRow *row = item.Action ? FindRow(Text(item.Action)) : nullptr)
+            add(*row, menu);
+    }
+    for (const TActionRow &row : ActionRowsTest())
+        add(row, Text(row.Category));
+    return table;
+}
+
+void TestCatalogue::keyboardReferenceInReadme()
+{
+    const QString path = QStringLiteral(VEXA_SOURCE_DIR "/README.md");
+    const QString begin = QStringLiteral("<!-- keyboard reference: begin -->\n");
+    const QString end = QStringLiteral("<!-- keyboard reference: end -->\n");
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    QString readme = QString::fromUtf8(file.readAll());
+    file.close();
+    const qsizetype from = readme.indexOf(begin);
+    const qsizetype to = readme.indexOf(end);
+    QVERIFY2(from >= 0 && to > from, "README.md has no keyboard reference markers");
+    const QString generated = KeyboardReference();
+    if (qEnvironmentVariableIntValue("VEXA_UPDATE_README")) {
+        readme.replace(from + begin.size(), to - from - begin.size(), generated);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(readme.toUtf8());
+        return;
+    }
+    QVERIFY2(readme.mid(from + begin.size(), to - from - begin.size()) == generated,
+             "README.md's keyboard reference differs from the catalogue; rewrite it with "
+             "VEXA_UPDATE_README=1 build/tests/tst_catalogue keyboardReferenceInReadme");
 }
 
 void TestCatalogue::hints_data()
