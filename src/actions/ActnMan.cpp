@@ -1,8 +1,8 @@
 #include "actions/ActnMan.h"
-#include "shell/Trace.h"
 
 #include "actions/ActnBars.h"
 #include "actions/ActnList.h"
+#include "shell/Trace.h"
 
 #include <QPointer>
 
@@ -20,9 +20,8 @@ void TActionManager::AddAction(TCustomAction *action)
     Q_ASSERT(action && !action->m_actionList);
     action->m_actionList = this;
     m_actions.append(action);
-    connect(action, &QObject::destroyed, this, [this](QObject *gone) {
-        m_actions.removeAll(static_cast<TCustomAction *>(gone));
-    });
+    // By the time destroyed() is sent the object is no longer a TCustomAction: compare addresses only.
+    connect(action, &QObject::destroyed, this, [this, action] { m_actions.removeAll(action); });
 }
 
 TCustomAction *TActionManager::FindAction(const QString &name) const

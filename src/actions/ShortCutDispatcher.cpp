@@ -25,9 +25,8 @@ void TShortCutDispatcher::RegisterForm(QWidget *form, const QList<TActionManager
     for (TActionManager *m : managers)
         list.append(m);
     if (!m_forms.contains(form))
-        connect(form, &QObject::destroyed, this, [this](QObject *gone) {
-            m_forms.remove(static_cast<QWidget *>(gone));
-        });
+        // By the time destroyed() is sent the object is no longer a QWidget: compare addresses only.
+        connect(form, &QObject::destroyed, this, [this, form] { m_forms.remove(form); });
     m_forms.insert(form, list);
 }
 

@@ -260,10 +260,6 @@ void HostDialogForm(TFormVEXAMain &form, QWidget *hosted)
         layout->AddControl(hosted, TAlign::alClient);
     form.PanelDialogCaption->SetCaption(hosted->windowTitle());
     form.FDialogForm = hosted;
-    QObject::connect(hosted, &QObject::destroyed, &form, [&form, hosted] {
-        if (form.FDialogForm == hosted)
-            form.FDialogForm = nullptr;
-    });
     hosted->show();
     form.PanelDialog->show();
 }
@@ -273,7 +269,7 @@ void TFormVEXAMain::CloseDialogPanel()
     // The hosted form is let go however the hiding ends; a failure goes on to the caller.
     struct LetGo
     {
-        QWidget *&form;
+        QPointer<QWidget> &form;
         ~LetGo() { form = nullptr; }
     } letGo{FDialogForm};
     PanelDialog->hide();

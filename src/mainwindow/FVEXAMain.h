@@ -6,6 +6,7 @@
 #include "shell/TickCount.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QMdiArea;
 class QMenu;
@@ -83,7 +84,8 @@ public:
     QMenu *PopupMenuTest = nullptr;
 
     //! The form hosted in the dialog panel; not owned.
-    QWidget *FDialogForm = nullptr;
+    //! Cleared by itself when the hosted form goes, also while this window is being destroyed.
+    QPointer<QWidget> FDialogForm;
     //! Hides the dialog panel and the hosted form, and lets the form go, even when hiding fails.
     void CloseDialogPanel();
     //! Closes the dialog panel when the hosted form's close query agrees; a failure is ignored.
