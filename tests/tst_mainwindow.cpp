@@ -167,6 +167,9 @@ void TestMainWindow::bandsOneRowEachAndFollowTheirBar()
     const QList<bool> visible{true, true, true, false, false, false};
     const QList<int> minHeights{25, 26, 26, 26, 26, 26};
     QCOMPARE(bands.size(), controls.size());
+    // The menu bar stays a band of the window even where the desktop offers a global menu.
+    QVERIFY(!m_main->MenuBarTest->isNativeMenuBar());
+    QVERIFY(m_main->MenuBarTest->isVisibleTo(m_main));
     for (int i = 0; i < bands.size(); ++i) {
         QCOMPARE(bands[i]->Control(), controls[i]);
         QCOMPARE(bands[i]->isVisible(), visible[i]);
