@@ -191,7 +191,7 @@ void TFormVEXAMain::FormCreate(QObject *)
     FormVEXAStartup = new TFormVEXAStartup(nullptr);
     try {
         FormVEXAStartup->ShowPainted();
-        qCDebug(lcStartup, "splash painted");
+        qCDebug(lcStartup, "splash painted %u ms after the start tick", StartupClock.Tick() - startTick);
     } catch (const std::exception &) {
         // A splash that cannot be shown does not stop the start.
     }
@@ -203,6 +203,7 @@ void TFormVEXAMain::FormCreate(QObject *)
         // No readable layout file: the designed bars stay, silently, and hints stay as designed.
     }
     WaitUntilElapsed(StartupClock, startTick, SplashMinimumMs);
+    qCDebug(lcStartup, "splash wait ended %u ms after the start tick", StartupClock.Tick() - startTick);
 }
 
 void TFormVEXAMain::FormCloseQuery(QObject *, bool &)
@@ -296,10 +297,17 @@ void TFormVEXAMain::ShowCustomizeDialog(TActionManager &manager, bool stayOnTop)
     m_customizeDlg->activateWindow();
 }
 
+QWidget *TFormVEXAMain::DialogParent()
+{
+    // While this window is not shown yet (the layout file's question at start), a box with it as
+    // parent would stand where the hidden window is; without one it is centred on the screen.
+    return isVisible() ? this : nullptr;
+}
+
 bool TFormVEXAMain::ErrorQuestion(const QString &text)
 {
     qCDebug(lcMessages, "question: %s", qUtf8Printable(text));
-    const bool yes = QMessageBox::critical(this, Application ? Application->Title() : windowTitle(), text,
+    const bool yes = QMessageBox::critical(DialogParent(), Application ? Application->Title() : windowTitle(), text,
                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
                      == QMessageBox::Yes;
     qCDebug(lcMessages, "answer: %s", yes ? "Yes" : "No");
@@ -309,7 +317,7 @@ bool TFormVEXAMain::ErrorQuestion(const QString &text)
 void TFormVEXAMain::ShowMessage(const QString &text)
 {
     qCDebug(lcMessages, "message: %s", qUtf8Printable(text));
-    QMessageBox box(QMessageBox::NoIcon, Application ? Application->Title() : windowTitle(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, Application ? Application->Title() : windowTitle(), text, QMessageBox::Ok, DialogParent());
     box.exec();
 }
 

@@ -124,6 +124,8 @@ public:
     void CloseMainForm() override;
     void ShowHelpContents() override {}
     void ShowCustomizeDialog(TActionManager &manager, bool stayOnTop) override;
+    //! The owner of this window's message boxes: itself once shown, else none (centred on the screen).
+    QWidget *DialogParent();
     bool ErrorQuestion(const QString &text) override;
     void ShowMessage(const QString &text) override;
 
