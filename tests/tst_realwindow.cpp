@@ -256,6 +256,7 @@ private:
     bool PrepareProgramDirectory(const QString &base, QString *error);
     bool StartProgram();
     bool WaitForMainWindow(XWindow *window, int timeoutMs = 20000);
+    bool WaitForDialogWindow(XWindow *window, int timeoutMs = 10000);
     bool CloseAndExpectExitZero(quint64 mainWindow);
     QString Trace();
     QString Failure(const QString &what);
@@ -500,6 +501,18 @@ bool TestRealWindow::StartProgram()
     connect(m_program, &QProcess::readyReadStandardError, this, [this] { m_stderr += m_program->readAllStandardError(); });
     m_program->start(m_programDir + QLatin1Char('/') + QFileInfo(m_programFile).fileName(), {});
     return m_program->waitForStarted(10000);
+}
+
+bool TestRealWindow::WaitForDialogWindow(XWindow *window, int timeoutMs)
+{
+    return WaitFor(
+        [&] {
+            const std::optional<XWindow> w = DialogWindow();
+            if (w)
+                *window = *w;
+            return w.has_value();
+        },
+        timeoutMs);
 }
 
 bool TestRealWindow::WaitForMainWindow(XWindow *window, int timeoutMs)
@@ -838,15 +851,7 @@ void TestRealWindow::damagedLayoutFileQuestion()
                                  .arg(layoutFile);
     QVERIFY2(TraceAppears(question, 15000), qPrintable(Failure(QStringLiteral("no question about %1").arg(layoutFile))));
     XWindow box;
-    QVERIFY2(WaitFor(
-                 [&] {
-                     const std::optional<XWindow> w = DialogWindow();
-                     if (w)
-                         box = *w;
-                     return w.has_value();
-                 },
-                 10000),
-             qPrintable(Failure(QStringLiteral("the question is traced but no dialog window is shown"))));
+    QVERIFY2(WaitForDialogWindow(&box), qPrintable(Failure(QStringLiteral("the question is traced but no dialog window is shown"))));
     QCOMPARE(box.name, kTitle);
     QVERIFY2(QFileInfo::exists(layoutFile), "the file went before the question was answered");
 
@@ -912,15 +917,7 @@ void TestRealWindow::readOnlyProgramDirectory()
     const QString message = QStringLiteral("vexa.messages: message: Unable to save settings");
     QVERIFY2(TraceAppears(message, 10000), qPrintable(Failure(QStringLiteral("no \"Unable to save settings\" message at the close"))));
     XWindow box;
-    QVERIFY2(WaitFor(
-                 [&] {
-                     const std::optional<XWindow> w = DialogWindow();
-                     if (w)
-                         box = *w;
-                     return w.has_value();
-                 },
-                 10000),
-             qPrintable(Failure(QStringLiteral("the message is traced but no message box is shown"))));
+    QVERIFY2(WaitForDialogWindow(&box), qPrintable(Failure(QStringLiteral("the message is traced but no message box is shown"))));
     QCOMPARE(box.name, kTitle);
     QVERIFY2(Keys(box.id, {QStringLiteral("Return")}), "xdotool could not send Return");
     QVERIFY2(WaitFor([this] { return m_program->state() == QProcess::NotRunning; }, 10000),
