@@ -8,6 +8,7 @@
 #include "dialogs/FVEXAYOpt.h"
 #include "dialogs/FVEXAYScale.h"
 #include "mainwindow/ActionBarViews.h"
+#include "mainwindow/CustomizeDlg.h"
 #include "mainwindow/FVEXAMain.h"
 #include "shell/FVEXAAbout.h"
 
@@ -167,6 +168,9 @@ void TestAccessibility::dialogControls_data()
     QTest::newRow("FormVEXAYOptions") << std::function<QWidget *()>([] { return new TFormVEXAYOptions; });
     QTest::newRow("FormVEXAYScale") << std::function<QWidget *()>([] { return new TFormVEXAYScale; });
     QTest::newRow("FormVEXAAbout") << std::function<QWidget *()>([] { return new TFormVEXAAbout; });
+    QTest::newRow("customise dialog") << std::function<QWidget *()>([this] {
+        return new TCustomizeDlg(*m_main->ActionManagerTest, [this](const QString &name) { return m_main->findChild<QWidget *>(name); });
+    });
 }
 
 void TestAccessibility::dialogControls()
