@@ -12,9 +12,7 @@
 #include "shell/Forms.h"
 #include "shell/FVEXAStartup.h"
 
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QWindow>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
@@ -43,24 +41,13 @@ double CpuMs()
            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
 }
 
-// Shows `window` and returns when it stands painted on the screen: the criterion the splash is held to.
-void ShowPainted(QWidget &window)
-{
-    window.show();
-    const QDeadlineTimer deadline(500);
-    while (window.windowHandle() && !window.windowHandle()->isExposed() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
-    window.repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 // Child: a bare program; prints when its one window has been painted.
 int RunBare(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QWidget window;
     window.resize(379, 123);
-    ShowPainted(window);
+    ShowPaintedNow(window);  // held to the same criterion as the splash
     std::printf("drawn %.3f\n", NowMs());
     return 0;
 }

@@ -276,8 +276,6 @@ bool TJsonCursor::Number(double &out)
         if (!digits())
             return Fail(QStringLiteral("bad number"));
     }
-    if (p < m_end && (IsDigit(*p) || *p == '.'))
-        return Fail(QStringLiteral("bad number"));  // "01", "1.2.3"
     const auto [end, ec] = std::from_chars(start, p, out);
     if (ec != std::errc() || end != p || !std::isfinite(out))
         return Fail(QStringLiteral("number out of range"));
@@ -303,8 +301,5 @@ bool TJsonCursor::Bool(bool &out)
     } else {
         return Fail(QStringLiteral("true or false expected"));
     }
-    // "truex" is not a literal.
-    if (m_p < m_end && ((*m_p >= 'a' && *m_p <= 'z') || IsDigit(*m_p)))
-        return Fail(QStringLiteral("true or false expected"));
     return true;
 }

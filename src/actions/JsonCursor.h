@@ -13,7 +13,9 @@
   Strict: whatever the grammar does not allow fails, and so do text that is
   not valid UTF-8, lone surrogates, control characters inside texts and
   numbers a double cannot hold. There is no generic "skip a value", so a
-  caller that accepts only known shapes bounds the nesting itself. After the
+  caller that accepts only known shapes bounds the nesting itself. A value
+  runs to the first character that cannot continue it ("01" reads 0); what
+  follows must then be what the caller expects (',', '}', ']'). After the
   first failure every call fails and Error() tells the first reason with its
   byte offset.
 */

@@ -10,10 +10,6 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     Application = this;
     // The main window's own close ends the loop, not the last visible window.
     setQuitOnLastWindowClosed(false);
-    // The menu bar is a band of the main window's cool bar, with the document windows' buttons on
-    // it: it always stands in the window, never in a desktop's global menu. (Asking the desktop
-    // for a global menu would also cost a D-Bus round trip before the splash.)
-    setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 TApplication::~TApplication()

@@ -38,12 +38,17 @@ void TFormVEXAStartup::ShowPainted()
 {
     if (QScreen *screen = this->screen())
         move(screen->geometry().center() - rect().center());
-    show();
+    ShowPaintedNow(*this);
+}
+
+void ShowPaintedNow(QWidget &window)
+{
+    window.show();
     // The window is mapped asynchronously: let it become exposed (no input is
     // dispatched meanwhile), then paint it at once so it stands drawn during the wait.
     const QDeadlineTimer deadline(500);
-    while (windowHandle() && !windowHandle()->isExposed() && !deadline.hasExpired())
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
-    repaint();
+    window.repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

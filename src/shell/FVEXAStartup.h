@@ -20,5 +20,11 @@ public:
     void ShowPainted();
 };
 
+/*!
+  Shows `window` and returns once it stands painted on the screen: it waits
+  (dispatching no input) until the window is exposed, then paints it at once.
+*/
+void ShowPaintedNow(QWidget &window);
+
 //! The splash window while it stands; null otherwise.
 extern TFormVEXAStartup *FormVEXAStartup;
