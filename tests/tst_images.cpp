@@ -1,6 +1,9 @@
 #include "images/FRImageList.h"
 
+#include <QApplication>
 #include <QIcon>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -158,6 +161,10 @@ private slots:
     void namedPicturesAreDistinct();
     void programPictures_data();
     void programPictures();
+    void standardGlyphsAreMadeWhenDrawn();
+    void vectorIconSizes_data();
+    void vectorIconSizes();
+    void vectorIconOfMissingResourceIsNull();
 };
 
 void TestImages::listSettings()
@@ -340,6 +347,91 @@ void TestImages::programPictures()
     renderer.render(&painter);
     painter.end();
     QVERIFY(opaquePixels(image) > size.width() * size.height() / 2);
+}
+
+namespace {
+// Counts how often the style is asked for a standard glyph.
+class CountingStyle : public QProxyStyle
+{
+public:
+    mutable int asked = 0;
+    QIcon standardIcon(StandardPixmap glyph, const QStyleOption *option, const QWidget *widget) const override
+    {
+        ++asked;
+        return QProxyStyle::standardIcon(glyph, option, widget);
+    }
+};
+} // namespace
+
+void TestImages::standardGlyphsAreMadeWhenDrawn()
+{
+    auto *style = new CountingStyle;
+    QApplication::setStyle(style);  // the application owns it
+    // A glyph no other test of this program asks for, so the shared cache holds none yet.
+    const QIcon glyph = StandardGlyph(QStyle::SP_DriveFDIcon);
+    QPushButton button(glyph, QStringLiteral("Floppy"));
+    QVERIFY(!button.icon().isNull());
+    button.sizeHint();
+    QCOMPARE(style->asked, 0);
+
+    const QPixmap drawn = button.icon().pixmap(QSize(16, 16));
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(style->asked, 1);
+    // Every copy, and the next request for the same glyph, shares that one answer.
+    QVERIFY(!StandardGlyph(QStyle::SP_DriveFDIcon).pixmap(QSize(32, 32)).isNull());
+    QVERIFY(!glyph.pixmap(QSize(16, 16), QIcon::Disabled).isNull());
+    QCOMPARE(style->asked, 1);
+    const QImage expected = style->QProxyStyle::standardIcon(QStyle::SP_DriveFDIcon).pixmap(QSize(16, 16)).toImage();
+    QCOMPARE(drawn.toImage().convertToFormat(expected.format()), expected);
+}
+
+void TestImages::vectorIconSizes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QSize>("pixels");
+    const QString program = QStringLiteral(":/images/program.svg");
+    const QString icon = QStringLiteral(":/images/appicon.svg");
+    QTest::newRow("program picture") << program << QSize(88, 88) << 1.0 << QSize(88, 88);
+    QTest::newRow("program picture, double scale") << program << QSize(88, 88) << 2.0 << QSize(176, 176);
+    QTest::newRow("proportions kept in a wide box") << program << QSize(120, 60) << 1.0 << QSize(60, 60);
+    QTest::newRow("window icon") << icon << QSize(32, 32) << 1.0 << QSize(32, 32);
+    QTest::newRow("window icon, small") << icon << QSize(16, 16) << 1.0 << QSize(16, 16);
+    QTest::newRow("window icon, 1.5 scale") << icon << QSize(32, 32) << 1.5 << QSize(48, 48);
+}
+
+void TestImages::vectorIconSizes()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, asked);
+    QFETCH(qreal, scale);
+    QFETCH(QSize, pixels);
+    const QIcon icon = VectorIcon(name);
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.actualSize(asked), pixels / scale);
+    const QPixmap pixmap = icon.pixmap(asked, scale);
+    QCOMPARE(pixmap.size(), pixels);
+    QCOMPARE(pixmap.devicePixelRatio(), scale);
+    QVERIFY(opaquePixels(pixmap.toImage()) > pixels.width() * pixels.height() / 2);
+    // The sizes a window hands its window manager; none of them larger than 64 pixels.
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
+    // Drawing into a widget's painter gives the same picture, centred in the box.
+    QImage canvas(asked * scale, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(scale);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    icon.paint(&painter, QRect(QPoint(0, 0), asked));
+    painter.end();
+    QCOMPARE(opaquePixels(canvas), opaquePixels(pixmap.toImage()));
+}
+
+void TestImages::vectorIconOfMissingResourceIsNull()
+{
+    const QIcon icon = VectorIcon(QStringLiteral(":/images/no-such-picture.svg"));
+    QVERIFY(icon.isNull());
+    QVERIFY(icon.pixmap(QSize(32, 32)).isNull());
+    QVERIFY(!icon.actualSize(QSize(32, 32)).isValid());
 }
 
 QTEST_MAIN(TestImages)

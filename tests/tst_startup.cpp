@@ -7,10 +7,12 @@
 #include "shell/Application.h"
 #include "shell/FVEXAAbout.h"
 #include "shell/FVEXAStartup.h"
+#include "shell/StartupWarmUp.h"
 #include "shell/TickCount.h"
 #include "shell/UVEXATools.h"
 #include "TestUtil.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -74,6 +76,8 @@ private slots:
     void layoutFileFollowsProgramNotWorkingDirectory();
     void aboutWindow_data();
     void aboutWindow();
+    void warmUpNeverBlocks_data();
+    void warmUpNeverBlocks();
 
 private:
     TFormVEXAMain *CreateMain()
@@ -319,6 +323,46 @@ void TestStartup::aboutWindow()
         QCOMPARE(about->exec(), int(QDialog::Accepted));
         QCOMPARE(shown, expected);
     }
+}
+
+// The font warm-up is a second thread the main thread waits for: whatever order the program takes
+// through its steps (or leaves them out, as after a failed start), none of them may hang, and
+// once announced the application object gets a filled font database.
+void TestStartup::warmUpNeverBlocks_data()
+{
+    QTest::addColumn<bool>("announce");
+    QTest::addColumn<bool>("waitForFonts");
+    QTest::addColumn<bool>("finish");
+    QTest::newRow("full start") << true << true << true;
+    QTest::newRow("fonts awaited, then the object goes") << true << true << false;
+    QTest::newRow("announced, never awaited") << true << false << false;
+    QTest::newRow("announced, finished at once") << true << false << true;
+    QTest::newRow("fonts awaited before the announcement") << false << true << false;
+    QTest::newRow("never announced, finished") << false << false << true;
+    QTest::newRow("never announced, object goes") << false << false << false;
+}
+
+void TestStartup::warmUpNeverBlocks()
+{
+    QFETCH(bool, announce);
+    QFETCH(bool, waitForFonts);
+    QFETCH(bool, finish);
+    {
+        TStartupWarmUp warmUp;
+        TStartupWarmUp second;  // one warm-up at a time: this one does nothing
+        if (announce)
+            warmUp.ApplicationReady();
+        if (waitForFonts) {
+            TStartupWarmUp::WaitForFonts();
+            TStartupWarmUp::WaitForFonts();  // a second wait returns at once
+        }
+        if (finish)
+            TStartupWarmUp::Finish();
+    }
+    // Nothing is left running: these return at once.
+    TStartupWarmUp::WaitForFonts();
+    TStartupWarmUp::Finish();
+    QVERIFY(!QFontDatabase::families().isEmpty());
 }
 
 int main(int argc, char *argv[])

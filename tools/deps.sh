@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build binutils
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev
   fonts-dejavu-core fontconfig e2fsprogs
   xvfb xauth openbox xdotool x11-utils x11-xkb-utils imagemagick desktop-file-utils
 )

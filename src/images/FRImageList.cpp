@@ -11,12 +11,18 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 
+#include <memory>
+
 // Outside any namespace: the resource's init function is a global symbol.
 // Calling it also keeps the linker from dropping the pictures when the
 // list comes from a static library.
 static void initImageResources()
 {
-    Q_INIT_RESOURCE(images);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(images);
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 namespace {
@@ -80,22 +86,153 @@ private:
     const int m_index;
 };
 
+/*
+    One of the style's standard glyphs, asked of the style only when it is first drawn or
+    measured: the style reads several image files for each glyph, and most buttons that show
+    one (the hidden dialog panel, the document window buttons of the menu bar, the dialogs)
+    are not on the screen while the program starts. Copies of one icon share one resolution.
+*/
+class TStandardIconEngine final : public QIconEngine
+{
+public:
+    explicit TStandardIconEngine(QStyle::StandardPixmap glyph) : m_glyph(glyph) {}
+
+    QIconEngine *clone() const override { return new TStandardIconEngine(*this); }
+    QString key() const override { return QStringLiteral("TStandardIconEngine"); }
+    // Known to be a picture before it is made, so a button reserves its room without making it.
+    bool isNull() override { return m_resolved && m_icon.isNull(); }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    const QIcon &Icon()
+    {
+        if (!m_resolved) {
+            m_icon = QApplication::style()->standardIcon(m_glyph);
+            m_resolved = true;
+        }
+        return m_icon;
+    }
+
+    const QStyle::StandardPixmap m_glyph;
+    bool m_resolved = false;
+    QIcon m_icon;
+};
+
+// A vector picture rendered at the given size in device pixels, antialiased, on transparent.
+QPixmap renderVector(QSvgRenderer &renderer, const QSize &pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(QPointF(0, 0), pixels));
+    }
+    return QPixmap::fromImage(std::move(image));
+}
+
 QPixmap renderPicture(int index, int pixelSize)
 {
     QSvgRenderer renderer(TImageList::Store::SourceName(index));
     if (!renderer.isValid())
         return QPixmap();
-    QImage image(pixelSize, pixelSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(0, 0, pixelSize, pixelSize));
-    }
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    QPixmap pixmap = renderVector(renderer, QSize(pixelSize, pixelSize));
     pixmap.setDevicePixelRatio(qreal(pixelSize) / TImageList::Width);
     return pixmap;
 }
+
+QPixmap derivedPicture(const QPixmap &normal, QIcon::Mode mode);
+
+/*
+    A vector picture of the program's own (the program picture, the window icon), drawn with
+    the SVG renderer straight away: Qt's icon engine for SVG files is a plug-in that would
+    be looked up and loaded while the splash window waits to be shown. Each size is rendered
+    once, its proportions kept; copies of one icon share the renderings.
+*/
+class TVectorIconEngine final : public QIconEngine
+{
+public:
+    explicit TVectorIconEngine(const QString &source) : m_source(source) {}
+
+    QIconEngine *clone() const override { return new TVectorIconEngine(m_source); }
+    QString key() const override { return QStringLiteral("TVectorIconEngine"); }
+    bool isNull() override { return !Renderer().isValid(); }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer &renderer = Renderer();
+        if (!renderer.isValid() || size.isEmpty())
+            return QSize();
+        return renderer.defaultSize().scaled(size, Qt::KeepAspectRatio);
+    }
+    // What a window hands its window manager as its icon: the task bar and switcher sizes at
+    // single and double scale. Without a list, Qt's X11 window would render sizes up to 128
+    // pixels for every window it creates.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // size is already in device pixels here.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
+    {
+        const QSize pixels = actualSize(size, mode, state);
+        if (pixels.isEmpty())
+            return QPixmap();
+        const auto key = std::make_tuple(pixels.width(), pixels.height(), int(mode));
+        if (auto found = m_pixmaps.find(key); found != m_pixmaps.end())
+            return found->second;
+        const QPixmap pixmap = mode == QIcon::Normal ? renderVector(Renderer(), pixels)
+                                                     : derivedPicture(scaledPixmap(size, QIcon::Normal, state, 1.0), mode);
+        m_pixmaps.emplace(key, pixmap);
+        return pixmap;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap pm = scaledPixmap(rect.size() * dpr, mode, state, dpr);
+        if (pm.isNull())
+            return;
+        pm.setDevicePixelRatio(dpr);
+        const QSize shown = pm.deviceIndependentSize().toSize();
+        painter->drawPixmap(QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2, (rect.height() - shown.height()) / 2), shown), pm);
+    }
+
+private:
+    QSvgRenderer &Renderer()
+    {
+        if (!m_renderer)
+            m_renderer = std::make_unique<QSvgRenderer>(m_source);
+        return *m_renderer;
+    }
+
+    const QString m_source;
+    std::unique_ptr<QSvgRenderer> m_renderer;
+    std::map<std::tuple<int, int, int>, QPixmap> m_pixmaps;
+};
 
 // Greyed and highlighted pictures come from the widget style when there is
 // one, so they match the rest of the program; a plain GUI application gets a
@@ -205,11 +342,17 @@ TFrameImageList::~TFrameImageList()
     delete ImageListAll;
 }
 
+QIcon VectorIcon(const QString &source)
+{
+    initImageResources();
+    return QIcon(new TVectorIconEngine(source));
+}
+
 QIcon StandardGlyph(QStyle::StandardPixmap pixmap)
 {
     static QHash<int, QIcon> glyphs;
     auto it = glyphs.find(int(pixmap));
     if (it == glyphs.end())
-        it = glyphs.insert(int(pixmap), QApplication::style()->standardIcon(pixmap));
+        it = glyphs.insert(int(pixmap), QIcon(new TStandardIconEngine(pixmap)));
     return *it;
 }

@@ -93,7 +93,15 @@ public:
 };
 
 /*
-    A glyph of the platform's style (OK, Cancel, Help and the like), made once
-    and shared: the style builds each of them from several image files.
+    A picture drawn from a vector (SVG) resource of the program, such as
+    ":/images/appicon.svg": rendered at each size it is asked for, with its
+    proportions kept. Null when the resource cannot be read.
+*/
+QIcon VectorIcon(const QString &source);
+
+/*
+    A glyph of the platform's style (OK, Cancel, Help and the like), shared, and
+    made when it is first drawn or measured: the style builds each of them from
+    several image files.
 */
 QIcon StandardGlyph(QStyle::StandardPixmap pixmap);

@@ -22,6 +22,7 @@
 #include "shell/FVEXAAbout.h"
 #include "shell/FVEXAStartup.h"
 #include "shell/Application.h"
+#include "shell/StartupWarmUp.h"
 #include "shell/UVEXATools.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ TFormVEXAMain::TFormVEXAMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormVEXAMain"));
     setWindowTitle(QStringLiteral("VEXA-TOLM"));
+    // The first text is measured below: the font system started at program start must be ready.
+    TStartupWarmUp::WaitForFonts();
     // The status bar comes first: status tips sent before it exists are lost.
     StatusBar = statusBar();
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -116,7 +119,7 @@ void TFormVEXAMain::CreateControls()
     FrameImageList1 = new TFrameImageList(this);
     FrameImageList1->setObjectName(QStringLiteral("FrameImageList1"));
     // The program's icon, on this window, the document windows and the program's other windows.
-    const QIcon programIcon(QStringLiteral(":/images/appicon.svg"));
+    const QIcon programIcon = VectorIcon(QStringLiteral(":/images/appicon.svg"));
     QApplication::setWindowIcon(programIcon);
     setWindowIcon(programIcon);
 

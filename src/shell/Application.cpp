@@ -1,4 +1,5 @@
 #include "shell/Application.h"
+#include "shell/StartupWarmUp.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -15,6 +16,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 TApplication::~TApplication()
 {
     DestroyForms();
+    // A warm-up still running must not outlive the application object it fills in.
+    TStartupWarmUp::Finish();
     if (Application == this)
         Application = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "shell/ProductPanel.h"
 
+#include "images/FRImageList.h"
 #include "mainwindow/Panel.h"
 
 #include <QIcon>
@@ -30,7 +31,7 @@ TProductPanel MakeProductPanel(QWidget *parent, int height)
     p.ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     p.ProgramIcon->setGeometry(8, 8, 88, 88);
     // Stretched to the control with its proportions kept; crisp at any scaling.
-    p.ProgramIcon->setPixmap(QIcon(QStringLiteral(":/images/program.svg")).pixmap(QSize(88, 88), parent->devicePixelRatioF()));
+    p.ProgramIcon->setPixmap(VectorIcon(QStringLiteral(":/images/program.svg")).pixmap(QSize(88, 88), parent->devicePixelRatioF()));
     p.ProgramIcon->setAlignment(Qt::AlignCenter);
     p.Label1 = MakeLabel(p.Panel1, "Label1", 120, 32, QStringLiteral("RF immunity and emission test software"));
     return p;
