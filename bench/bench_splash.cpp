@@ -1,21 +1,24 @@
 // Start-up as the user sees it: process start to the splash drawn, the end of the splash wait to the
 // main window shown, and the processor time the wait costs, against a bare Qt program showing one window.
 //
-// Each round starts this program again as a child (offscreen unless QT_QPA_PLATFORM is set), so the
-// numbers include loading the program. Every window counts as drawn once it is exposed and painted.
-// "splash alone" (the splash window without the main window built before it) shows the floor that
-// drawing any text sets: the first text drawn pays for the font system (fontconfig) starting up,
-// which the bare window, drawing none, never does. Usage: bench_splash [rounds]
+// Each round starts the programs again as children (offscreen unless QT_QPA_PLATFORM is set), so the
+// numbers include loading them. The bare program is its own small program file (bench_bare_window,
+// Qt Widgets only). Every window counts as drawn once it is exposed and painted; the program's splash
+// counts as drawn where its start-up trace says so. "splash alone" (the splash window without the
+// main window built before it, and without the program's font warm-up) shows the floor that drawing
+// any text sets: the first text drawn pays for the font system (fontconfig) starting up, which the
+// bare window, drawing none, never does.
+// Usage: bench_splash [rounds]
 #include "BenchUtil.h"
 #include "mainwindow/FVEXAMain.h"
 #include "shell/Application.h"
 #include "shell/Forms.h"
 #include "shell/FVEXAStartup.h"
+#include "shell/StartupWarmUp.h"
 
-#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTimer>
-#include <QWidget>
 
 #include <sys/resource.h>
 #include <time.h>
@@ -41,17 +44,6 @@ double CpuMs()
            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
 }
 
-// Child: a bare program; prints when its one window has been painted.
-int RunBare(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QWidget window;
-    window.resize(379, 123);
-    ShowPaintedNow(window);  // held to the same criterion as the splash
-    std::printf("drawn %.3f\n", NowMs());
-    return 0;
-}
-
 // Child: the splash window alone, without the main window before it: what drawing the splash costs.
 int RunSplashAlone(int argc, char **argv)
 {
@@ -62,21 +54,29 @@ int RunSplashAlone(int argc, char **argv)
     return 0;
 }
 
-// Child: the real start-up; prints when the splash stands drawn, when the wait ended, when the main window shows.
+// Child: the real start-up, as the program's own main runs it; prints when the splash stands drawn,
+// when the wait ended and when the main window shows.
 int RunProgram(int argc, char **argv)
 {
+    // The start-up trace says when the splash stands painted.
+    QLoggingCategory::setFilterRules(QStringLiteral("vexa.startup.debug=true"));
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &message) {
+        if (QByteArray(context.category) == "vexa.startup" && message.startsWith(QLatin1String("splash painted")))
+            std::printf("drawn %.3f\n", NowMs());
+    });
     static double waitCpuStart = 0;
     static bool first = true;
     TFormVEXAMain::StartupClock.Pause = [] {
         if (first) {
             first = false;
-            std::printf("drawn %.3f\n", NowMs());
             waitCpuStart = CpuMs();
         }
         timespec pause{0, 2'000'000};
         nanosleep(&pause, nullptr);
     };
+    TStartupWarmUp warmUp;
     TApplication app(argc, argv);
+    warmUp.ApplicationReady();
     app.SetTitle(QStringLiteral("VEXA-TOLM"));
     app.CreateForm(FormVEXAMain);
     const double waitEnd = NowMs();
@@ -94,11 +94,11 @@ struct Child
     double drawnMs = 0, shownMs = 0, waitCpuMs = 0;
 };
 
-Child Start(const QString &self, const char *mode)
+Child Start(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     const double start = NowMs();
-    process.start(self, {QString::fromLatin1(mode)});
+    process.start(program, arguments);
     process.waitForFinished(60000);
     Child c;
     for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
@@ -120,8 +120,6 @@ Child Start(const QString &self, const char *mode)
 int main(int argc, char *argv[])
 {
     Bench::UseOffscreenByDefault();
-    if (argc > 1 && QByteArray(argv[1]) == "bare")
-        return RunBare(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "splash")
         return RunSplashAlone(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "program")
@@ -130,11 +128,12 @@ int main(int argc, char *argv[])
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
+    const QString bareProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_bare_window");
     std::vector<double> bare, alone, splash, shown, cpu;
     for (int i = 0; i < rounds; ++i) {
-        bare.push_back(Start(self, "bare").drawnMs);
-        alone.push_back(Start(self, "splash").drawnMs);
-        const Child c = Start(self, "program");
+        bare.push_back(Start(bareProgram, {}).drawnMs);
+        alone.push_back(Start(self, {QStringLiteral("splash")}).drawnMs);
+        const Child c = Start(self, {QStringLiteral("program")});
         splash.push_back(c.drawnMs);
         shown.push_back(c.shownMs);
         cpu.push_back(c.waitCpuMs);

@@ -3,8 +3,6 @@
 #include "mainwindow/Panel.h"
 #include "shell/UVEXATools.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QScreen>
 #include <QWindow>
@@ -39,16 +37,4 @@ void TFormVEXAStartup::ShowPainted()
     if (QScreen *screen = this->screen())
         move(screen->geometry().center() - rect().center());
     ShowPaintedNow(*this);
-}
-
-void ShowPaintedNow(QWidget &window)
-{
-    window.show();
-    // The window is mapped asynchronously: let it become exposed (no input is
-    // dispatched meanwhile), then paint it at once so it stands drawn during the wait.
-    const QDeadlineTimer deadline(500);
-    while (window.windowHandle() && !window.windowHandle()->isExposed() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
-    window.repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/ProductPanel.h"
+#include "shell/ShowPainted.h"
 
 #include <QWidget>
 
@@ -19,12 +20,6 @@ public:
     //! Shows the window centred on the screen and paints it completely, now.
     void ShowPainted();
 };
-
-/*!
-  Shows `window` and returns once it stands painted on the screen: it waits
-  (dispatching no input) until the window is exposed, then paints it at once.
-*/
-void ShowPaintedNow(QWidget &window);
 
 //! The splash window while it stands; null otherwise.
 extern TFormVEXAStartup *FormVEXAStartup;

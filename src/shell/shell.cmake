@@ -4,6 +4,7 @@ target_sources(vexacore PRIVATE
   src/shell/FVEXAStartup.h src/shell/FVEXAStartup.cpp
   src/shell/Forms.h src/shell/Forms.cpp
   src/shell/ProductPanel.h src/shell/ProductPanel.cpp
+  src/shell/ShowPainted.h
   src/shell/StartupWarmUp.h src/shell/StartupWarmUp.cpp
   src/shell/TickCount.h src/shell/TickCount.cpp
   src/shell/Trace.h src/shell/Trace.cpp
