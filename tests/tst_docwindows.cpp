@@ -226,6 +226,11 @@ void TestDocWindows::fileInWorkingDirectoryIsShown()
     TMDIChild *child = ActiveChild();
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), QStringLiteral("NONAME1"));
+    // The program's icon in the document window's frame.
+    QMdiSubWindow *frame = m_main->MDIClient->activeSubWindow();
+    QVERIFY(frame);
+    QCOMPARE(frame->windowIcon().pixmap(32, 32).toImage(), m_main->windowIcon().pixmap(32, 32).toImage());
+    QVERIFY(!frame->windowIcon().pixmap(32, 32).isNull());
     QCOMPARE(child->Memo1->blockCount(), int(lines.size()));
     QCOMPARE(child->Memo1->toPlainText(), lines.join(u'\n'));
     QCOMPARE(child->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);

@@ -816,6 +816,12 @@ void TestRealWindow::mainWindowMaximisedAndClosedWithAltF4()
         5000);
     QVERIFY2(maximised, qPrintable(Failure(QStringLiteral("the main window is not maximised: %1").arg(main.describe()))));
 
+    // The program's icon reaches the window manager, its 32 x 32 design among the sizes offered.
+    const ToolRun icon = Tool(QStringLiteral("xprop"), {QStringLiteral("-id"), Hex(main.id), QStringLiteral("_NET_WM_ICON")});
+    const QString iconText = QString::fromUtf8(icon.out);
+    QVERIFY2(iconText.contains(QLatin1String("Icon (32 x 32)")) && iconText.contains(QLatin1String("Icon (16 x 16)")),
+             qPrintable(QStringLiteral("no 16 and 32 pixel window icon: %1").arg(iconText.left(200))));
+
     QElapsedTimer closing;
     closing.start();
     QVERIFY2(CloseAndExpectExitZero(main.id), qPrintable(Failure(QStringLiteral("Alt+F4 did not end the program with exit code 0"))));
