@@ -26,14 +26,8 @@ if command -v Xvfb >/dev/null && command -v openbox >/dev/null; then
   pids=()
   cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"; }
   trap cleanup EXIT
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  export DISPLAY=:$(head -n1 "$work/display")
-  openbox >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+  source tools/xsession.sh
+  start_x_session "$work" 1280x1024
   QT_QPA_PLATFORM=xcb build/bench/bench_splash 21 >build/bench/bench_splash.x11.txt 2>/dev/null
   add_rows build/bench/bench_splash.x11.txt " (X11)"
 fi
