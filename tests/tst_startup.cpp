@@ -12,7 +12,6 @@
 #include "shell/UVEXATools.h"
 #include "TestUtil.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -327,7 +326,7 @@ void TestStartup::aboutWindow()
 
 // The font warm-up is a second thread the main thread waits for: whatever order the program takes
 // through its steps (or leaves them out, as after a failed start), none of them may hang, and
-// once announced the application object gets a filled font database.
+// none may leave the thread running.
 void TestStartup::warmUpNeverBlocks_data()
 {
     QTest::addColumn<bool>("announce");
@@ -362,7 +361,6 @@ void TestStartup::warmUpNeverBlocks()
     // Nothing is left running: these return at once.
     TStartupWarmUp::WaitForFonts();
     TStartupWarmUp::Finish();
-    QVERIFY(!QFontDatabase::families().isEmpty());
 }
 
 int main(int argc, char *argv[])

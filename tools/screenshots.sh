@@ -55,4 +55,6 @@ import -window "$dialog" -frame "$out/frequency-dialog.png"
 echo "wrote docs/frequency-dialog.png"
 xdotool key Escape
 sleep 0.3
-xdotool key --window "$main" alt+F4
+# The main window is looked up again: its X window may have been replaced meanwhile.
+main=$(wait_for --name '^VEXA-TOLM$')
+xdotool windowactivate --sync "$main" key alt+F4

@@ -29,6 +29,21 @@ namespace {
 
 TImageList::Store *g_store = nullptr;
 
+// The device pixel ratio a painter draws at.
+qreal painterScale(const QPainter *painter)
+{
+    return painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+}
+
+// Draws `pixmap` at `shown` device-independent pixels, centred in `rect`.
+void drawCentred(QPainter *painter, const QRect &rect, const QSize &shown, const QPixmap &pixmap)
+{
+    if (pixmap.isNull())
+        return;
+    const QPoint offset((rect.width() - shown.width()) / 2, (rect.height() - shown.height()) / 2);
+    painter->drawPixmap(QRect(rect.topLeft() + offset, shown), pixmap);
+}
+
 /*
     Draws a picture from the shared store at whatever size and mode is asked
     for. Qt's own pixmap engine would keep private copies of every pixmap
@@ -72,14 +87,8 @@ public:
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override
     {
-        const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        const int side = qMin(rect.width(), rect.height());
-        const QPixmap pm = pixmap(QSize(side, side) * dpr, mode, state);
-        if (pm.isNull())
-            return;
-        const QRect target(rect.x() + (rect.width() - side) / 2,
-                           rect.y() + (rect.height() - side) / 2, side, side);
-        painter->drawPixmap(target, pm);
+        const QSize square(qMin(rect.width(), rect.height()), qMin(rect.width(), rect.height()));
+        drawCentred(painter, rect, square, pixmap(square * painterScale(painter), mode, state));
     }
 
 private:
@@ -212,13 +221,9 @@ public:
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        QPixmap pm = scaledPixmap(rect.size() * dpr, mode, state, dpr);
-        if (pm.isNull())
-            return;
-        pm.setDevicePixelRatio(dpr);
-        const QSize shown = pm.deviceIndependentSize().toSize();
-        painter->drawPixmap(QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2, (rect.height() - shown.height()) / 2), shown), pm);
+        const qreal scale = painterScale(painter);
+        const QPixmap pm = scaledPixmap(rect.size() * scale, mode, state, scale);
+        drawCentred(painter, rect, (QSizeF(pm.size()) / scale).toSize(), pm);
     }
 
 private:
